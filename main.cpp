@@ -1,0 +1,3 @@
+#include "driver/run_driver.hpp"
+
+int main() { return tensor3d::runProgram(); }

@@ -1,0 +1,148 @@
+// POSIX implementation of the platform layer.
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+
+#if defined(__x86_64__) || defined(__i386__)
+#include <xmmintrin.h>
+#endif
+
+#include "platform/platform.hpp"
+
+namespace tensor3d::platform {
+namespace {
+
+int fd(FileHandle handle) { return static_cast<int>(handle.value); }
+
+// The run-time error numbers that open failures map to.
+int openErrorNumber(int error) {
+  switch (error) {
+    case ENOENT: return 29;
+    case EACCES:
+    case EPERM:
+    case EISDIR:
+    case EROFS: return 9;
+    case ENAMETOOLONG:
+    case EINVAL:
+    case EILSEQ: return 43;
+    case ENODEV:
+    case ENXIO: return 42;
+    default: return 30;
+  }
+}
+
+OpenResult openWith(const std::string& path, int flags) {
+  int descriptor;
+  do {
+    descriptor = ::open(path.c_str(), flags | O_CLOEXEC, 0666);
+  } while (descriptor < 0 && errno == EINTR);
+  if (descriptor < 0) return {FileHandle{}, openErrorNumber(errno)};
+  return {FileHandle{descriptor}, 0};
+}
+
+void (*interruptCallback)(InterruptKind) = nullptr;
+
+void onSignal(int signalNumber) {
+  if (interruptCallback == nullptr) return;
+  switch (signalNumber) {
+    case SIGINT: interruptCallback(InterruptKind::ControlC); break;
+    case SIGQUIT: interruptCallback(InterruptKind::ControlBreak); break;
+    default: interruptCallback(InterruptKind::WindowClose); break;
+  }
+}
+
+}  // namespace
+
+FileHandle standardInput() { return FileHandle{STDIN_FILENO}; }
+FileHandle standardOutput() { return FileHandle{STDOUT_FILENO}; }
+FileHandle standardError() { return FileHandle{STDERR_FILENO}; }
+
+OpenResult openForReading(const std::string& path) {
+  OpenResult result = openWith(path, O_RDONLY);
+  if (result.errorNumber != 0) return result;
+  // A directory opens for reading here but is no data file.
+  struct stat info {};
+  if (::fstat(fd(result.handle), &info) == 0 && S_ISDIR(info.st_mode)) {
+    ::close(fd(result.handle));
+    return {FileHandle{}, 9};
+  }
+  return result;
+}
+
+OpenResult openForWriting(const std::string& path) {
+  return openWith(path, O_WRONLY | O_CREAT | O_TRUNC);
+}
+
+bool namesOpenFile(FileHandle open, const std::string& path) {
+  struct stat openInfo {};
+  struct stat pathInfo {};
+  if (::fstat(fd(open), &openInfo) != 0 || ::stat(path.c_str(), &pathInfo) != 0) return false;
+  return openInfo.st_dev == pathInfo.st_dev && openInfo.st_ino == pathInfo.st_ino;
+}
+
+std::ptrdiff_t readSome(FileHandle file, char* buffer, std::size_t size) {
+  ssize_t count;
+  do {
+    count = ::read(fd(file), buffer, size);
+  } while (count < 0 && errno == EINTR);
+  return count;
+}
+
+bool writeAll(FileHandle file, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t count = ::write(fd(file), bytes.data(), bytes.size());
+    if (count < 0 && errno == EINTR) continue;
+    if (count <= 0) return false;
+    bytes.remove_prefix(static_cast<std::size_t>(count));
+  }
+  return true;
+}
+
+bool closeFile(FileHandle file) { return ::close(fd(file)) == 0; }
+
+std::string fullPath(const std::string& name) {
+  if (name.empty() || name.front() == '/') return name;
+  char directory[PATH_MAX];
+  if (::getcwd(directory, sizeof directory) == nullptr) return name;
+  std::string path(directory);
+  if (path.back() != '/') path += '/';
+  return path + name;
+}
+
+std::string_view consoleLineEnd() { return "\n"; }
+
+void runCommand(const std::string& commandLine) {
+  // The command's own status is of no interest to the pause.
+  (void)std::system(commandLine.c_str());
+}
+
+void setFloatingPointMode() {
+#if defined(__x86_64__) || defined(__i386__)
+  // Flush-to-zero (bit 15) and denormals-are-zero (bit 6); every exception
+  // stays masked (bits 7 to 12).
+  _mm_setcsr(_mm_getcsr() | 0x8040u | 0x1F80u);
+#elif defined(__aarch64__)
+  unsigned long control;
+  __asm__ volatile("mrs %0, fpcr" : "=r"(control));
+  control |= (1ul << 24);  // FZ: denormal inputs and results as zero
+  control &= ~0x9F00ul;    // trap enables off
+  __asm__ volatile("msr fpcr, %0" : : "r"(control));
+#endif
+}
+
+void installInterruptHandler(void (*onInterrupt)(InterruptKind)) {
+  interruptCallback = onInterrupt;
+  struct sigaction action {};
+  action.sa_handler = onSignal;
+  sigemptyset(&action.sa_mask);
+  for (int signalNumber : {SIGINT, SIGQUIT, SIGHUP}) ::sigaction(signalNumber, &action, nullptr);
+}
+
+[[noreturn]] void exitProcess(int status) { ::_exit(status); }
+
+}  // namespace tensor3d::platform
