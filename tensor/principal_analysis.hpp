@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "tensor/matrix10.hpp"
+#include "tensor/principal_order.hpp"
 #include "tensor/problem_kind.hpp"
 #include "textio/record_writer.hpp"
 
@@ -15,7 +16,7 @@ namespace tensor3d {
 struct PrincipalResult {
   std::array<float, 10> eigenvalues{};         // d, in the solver's order
   Matrix10 directions;                         // v, column k for d(k)
-  std::array<std::int32_t, 3> order{};         // indices into d: largest, middle, smallest
+  OrderTriple order{};                         // indices into d: largest, middle, smallest
   std::array<float, 3> ordered{};              // lambda1 >= lambda2 >= lambda3
   std::array<std::array<float, 3>, 3> cosines{};  // cosines[r - 1][k - 1] = Q(r, k)
   Matrix10 principalTensor;                    // diag(lambda1, lambda2, lambda3)
