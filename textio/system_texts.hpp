@@ -98,6 +98,28 @@ TENSOR3D_TEXT(strainsFromStressesHeading, "DEFORMACIONES A PARTIR DE ESFUERZOS",
 // Linear solve.
 TENSOR3D_TEXT(singularMatrix, " LA MATRIZ ES SINGULAR", 22);
 
+// Run-time diagnostics on the console's error stream.
+TENSOR3D_TEXT(severePrefix, "quvelo: severe (", 16);
+TENSOR3D_TEXT(errorPrefix, "quvelo: error (", 15);
+TENSOR3D_TEXT(numberClose, "): ", 3);
+TENSOR3D_TEXT(unitCaption, ", unit ", 7);
+TENSOR3D_TEXT(fileCaption, ", file ", 7);
+TENSOR3D_TEXT(accessDeniedText, "permission to access file denied", 32);
+TENSOR3D_TEXT(endOfFileText, "end-of-file during read", 23);
+TENSOR3D_TEXT(fileNotFoundText, "file not found", 14);
+TENSOR3D_TEXT(openFailureText, "open failure", 12);
+TENSOR3D_TEXT(writeErrorText, "error during write", 18);
+TENSOR3D_TEXT(noSuchDeviceText, "no such device", 14);
+TENSOR3D_TEXT(fileNameErrorText, "file name specification error", 29);
+TENSOR3D_TEXT(syntaxErrorText, "list-directed I/O syntax error", 30);
+TENSOR3D_TEXT(conversionErrorText, "input conversion error", 22);
+TENSOR3D_TEXT(interruptNumber, "200", 3);
+TENSOR3D_TEXT(abortingDueTo, "program aborting due to ", 24);
+TENSOR3D_TEXT(abortingEvent, " event", 6);
+TENSOR3D_TEXT(controlCEvent, "control-C", 9);
+TENSOR3D_TEXT(controlBreakEvent, "control-BREAK", 13);
+TENSOR3D_TEXT(windowCloseEvent, "window-CLOSE", 12);
+
 #undef TENSOR3D_TEXT
 
 }  // namespace tensor3d::texts

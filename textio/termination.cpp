@@ -1,27 +1,30 @@
 #include "textio/termination.hpp"
 
+#include <array>
 #include <charconv>
+#include <cstddef>
 #include <string>
+#include <utility>
 
-#include "platform/platform.hpp"
 #include "textio/handle_line_source.hpp"
+#include "textio/system_texts.hpp"
 
 namespace tensor3d {
 namespace {
 
 std::string_view catalogueText(ErrorNumber number) {
   switch (number) {
-    case ErrorNumber::AccessDenied: return "permission to access file denied";
-    case ErrorNumber::EndOfFile: return "end-of-file during read";
-    case ErrorNumber::FileNotFound: return "file not found";
-    case ErrorNumber::OpenFailure: return "open failure";
-    case ErrorNumber::WriteError: return "error during write";
-    case ErrorNumber::NoSuchDevice: return "no such device";
-    case ErrorNumber::FileNameError: return "file name specification error";
-    case ErrorNumber::SyntaxError: return "list-directed I/O syntax error";
-    case ErrorNumber::ConversionError: return "input conversion error";
+    case ErrorNumber::AccessDenied: return texts::accessDeniedText;
+    case ErrorNumber::EndOfFile: return texts::endOfFileText;
+    case ErrorNumber::FileNotFound: return texts::fileNotFoundText;
+    case ErrorNumber::OpenFailure: return texts::openFailureText;
+    case ErrorNumber::WriteError: return texts::writeErrorText;
+    case ErrorNumber::NoSuchDevice: return texts::noSuchDeviceText;
+    case ErrorNumber::FileNameError: return texts::fileNameErrorText;
+    case ErrorNumber::SyntaxError: return texts::syntaxErrorText;
+    case ErrorNumber::ConversionError: return texts::conversionErrorText;
   }
-  return "unknown error";
+  return texts::openFailureText;
 }
 
 void appendInteger(std::string& out, int value) {
@@ -30,17 +33,54 @@ void appendInteger(std::string& out, int value) {
   out.append(digits, result.ptr);
 }
 
+struct InterruptLine {
+  std::string text;
+  int status;
+};
+
+InterruptLine makeInterruptLine(std::string_view event, int status) {
+  std::string text(texts::errorPrefix);
+  text += texts::interruptNumber;
+  text += texts::numberClose;
+  text += texts::abortingDueTo;
+  text += event;
+  text += texts::abortingEvent;
+  text += platform::consoleLineEnd();
+  return {std::move(text), status};
+}
+
+// Formatted before main, so that the interrupt hook only writes ready bytes.
+// Indexed by platform::InterruptKind.
+const std::array<InterruptLine, 3> interruptLines = {
+    makeInterruptLine(texts::controlCEvent, 0),
+    makeInterruptLine(texts::controlBreakEvent, 1),
+    makeInterruptLine(texts::windowCloseEvent, 2),
+};
+
+const InterruptLine& interruptLine(platform::InterruptKind kind) {
+  return interruptLines[static_cast<std::size_t>(kind)];
+}
+
+// Runs asynchronously: one write of preformatted bytes, then the end. Every
+// record of the results file is already stored, since records are written
+// unbuffered, and the system closes the files.
+void onInterrupt(platform::InterruptKind kind) {
+  const InterruptLine& line = interruptLine(kind);
+  (void)platform::writeAll(platform::standardError(), line.text);
+  platform::exitProcess(line.status);
+}
+
 }  // namespace
 
 [[noreturn]] void failRun(ErrorNumber number, int unitNumber, std::string_view fileName) {
   const int status = static_cast<int>(number);
-  std::string line = "quvelo: severe (";
+  std::string line(texts::severePrefix);
   appendInteger(line, status);
-  line += "): ";
+  line += texts::numberClose;
   line += catalogueText(number);
-  line += ", unit ";
+  line += texts::unitCaption;
   appendInteger(line, unitNumber);
-  line += ", file ";
+  line += texts::fileCaption;
   line += fileName;
   line += platform::consoleLineEnd();
   // The run ends whether or not the console takes the line.
@@ -48,8 +88,18 @@ void appendInteger(std::string& out, int value) {
   throw RunEnded{status};
 }
 
+void installRunTermination() { platform::installInterruptHandler(onInterrupt); }
+
+std::string_view interruptDiagnostic(platform::InterruptKind kind) {
+  return interruptLine(kind).text;
+}
+
+int interruptExitStatus(platform::InterruptKind kind) { return interruptLine(kind).status; }
+
 [[noreturn]] void orderlyExit(int status) { throw RunEnded{status}; }
 
+// Console writes are never buffered, so everything written before the pause
+// is already on the console.
 void pause(std::string_view message) {
   constexpr std::size_t longestCommand = 1024;
   std::string shown(message);

@@ -5,6 +5,8 @@
 
 #include <string_view>
 
+#include "platform/platform.hpp"
+
 namespace tensor3d {
 
 enum class ErrorNumber : int {
@@ -40,6 +42,15 @@ struct RunEnded {
 // shown as `fileName` (a full path or a console stream name) to standard
 // error, then ends the run with the error number as status.
 [[noreturn]] void failRun(ErrorNumber number, int unitNumber, std::string_view fileName);
+
+// Hooks the console interrupts: each one writes its diagnostic line to
+// standard error and ends the process at once. Called at start-up.
+void installRunTermination();
+
+// The diagnostic line of a console interrupt, line end included, and the exit
+// status that the interrupt ends the process with.
+std::string_view interruptDiagnostic(platform::InterruptKind kind);
+int interruptExitStatus(platform::InterruptKind kind);
 
 // Ends the run with `status` and no console output.
 [[noreturn]] void orderlyExit(int status);

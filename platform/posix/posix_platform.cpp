@@ -7,10 +7,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-
-#if defined(__x86_64__) || defined(__i386__)
-#include <xmmintrin.h>
-#endif
+#include <filesystem>
 
 #include "platform/platform.hpp"
 
@@ -22,12 +19,14 @@ int fd(FileHandle handle) { return static_cast<int>(handle.value); }
 // The run-time error numbers that open failures map to.
 int openErrorNumber(int error) {
   switch (error) {
-    case ENOENT: return 29;
+    case ENOENT:
+    case ENOTDIR: return 29;
     case EACCES:
     case EPERM:
     case EISDIR:
     case EROFS: return 9;
     case ENAMETOOLONG:
+    case ELOOP:
     case EINVAL:
     case EILSEQ: return 43;
     case ENODEV:
@@ -37,6 +36,8 @@ int openErrorNumber(int error) {
 }
 
 OpenResult openWith(const std::string& path, int flags) {
+  // The system would take an empty name as missing and cut a name at a NUL.
+  if (path.empty() || path.find('\0') != std::string::npos) return {FileHandle{}, 43};
   int descriptor;
   do {
     descriptor = ::open(path.c_str(), flags | O_CLOEXEC, 0666);
@@ -45,6 +46,8 @@ OpenResult openWith(const std::string& path, int flags) {
   return {FileHandle{descriptor}, 0};
 }
 
+// SIGQUIT stands for control-BREAK and SIGHUP for the closing of the terminal.
+constexpr int interruptSignals[] = {SIGINT, SIGQUIT, SIGHUP};
 void (*interruptCallback)(InterruptKind) = nullptr;
 
 void onSignal(int signalNumber) {
@@ -105,13 +108,14 @@ bool writeAll(FileHandle file, std::string_view bytes) {
 
 bool closeFile(FileHandle file) { return ::close(fd(file)) == 0; }
 
+// Resolved by the name alone, like a missing file's name has to be: "." and
+// ".." steps are taken lexically, symbolic links are left as they are.
 std::string fullPath(const std::string& name) {
-  if (name.empty() || name.front() == '/') return name;
+  if (name.empty()) return name;
   char directory[PATH_MAX];
-  if (::getcwd(directory, sizeof directory) == nullptr) return name;
-  std::string path(directory);
-  if (path.back() != '/') path += '/';
-  return path + name;
+  if (name.front() != '/' && ::getcwd(directory, sizeof directory) == nullptr) return name;
+  const std::filesystem::path base(name.front() == '/' ? "/" : directory);
+  return (base / name).lexically_normal().string();
 }
 
 std::string_view consoleLineEnd() { return "\n"; }
@@ -121,26 +125,14 @@ void runCommand(const std::string& commandLine) {
   (void)std::system(commandLine.c_str());
 }
 
-void setFloatingPointMode() {
-#if defined(__x86_64__) || defined(__i386__)
-  // Flush-to-zero (bit 15) and denormals-are-zero (bit 6); every exception
-  // stays masked (bits 7 to 12).
-  _mm_setcsr(_mm_getcsr() | 0x8040u | 0x1F80u);
-#elif defined(__aarch64__)
-  unsigned long control;
-  __asm__ volatile("mrs %0, fpcr" : "=r"(control));
-  control |= (1ul << 24);  // FZ: denormal inputs and results as zero
-  control &= ~0x9F00ul;    // trap enables off
-  __asm__ volatile("msr fpcr, %0" : : "r"(control));
-#endif
-}
-
 void installInterruptHandler(void (*onInterrupt)(InterruptKind)) {
   interruptCallback = onInterrupt;
   struct sigaction action {};
   action.sa_handler = onSignal;
+  // One interrupt at a time: a second one waits while the first ends the process.
   sigemptyset(&action.sa_mask);
-  for (int signalNumber : {SIGINT, SIGQUIT, SIGHUP}) ::sigaction(signalNumber, &action, nullptr);
+  for (int signalNumber : interruptSignals) sigaddset(&action.sa_mask, signalNumber);
+  for (int signalNumber : interruptSignals) ::sigaction(signalNumber, &action, nullptr);
 }
 
 [[noreturn]] void exitProcess(int status) { ::_exit(status); }
