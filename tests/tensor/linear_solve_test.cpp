@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -60,6 +61,8 @@ struct Solvable {
   std::vector<float> x;
 };
 
+void PrintTo(const Solvable& example, std::ostream* out) { *out << example.name; }
+
 class GaussJordanSolvable : public GaussJordan, public ::testing::WithParamInterface<Solvable> {};
 
 TEST_P(GaussJordanSolvable, GivesInverseAndSolutionExactlyAndNothingElse) {
@@ -99,6 +102,13 @@ INSTANTIATE_TEST_SUITE_P(
                  {1, 1, 1.0e-8f},
                  {{1, 0, 0}, {0, 1, 0}, {0, 0, 1.0f / 1.0e-8f}},
                  {1, 1, 1}},
+        // Three elements tie at magnitude 3; the last met, (2, 1), gives the
+        // correctly rounded x1 = -2/3, where (1, 1) would be one unit off.
+        Solvable{"TieGoesToTheLastMet",
+                 {{-3, -3, 0}, {-3, 0, 0}, {0, 0, 1}},
+                 {3, 2, 5},
+                 {{0, -1.0f / 3.0f, 0}, {-1.0f / 3.0f, 1.0f / 3.0f, 0}, {0, 0, 1}},
+                 {-2.0f / 3.0f, -1.0f / 3.0f, 5}},
         // A full pivot search, with every step on a different row and column.
         Solvable{"FullPivoting",
                  {{0, 0, 2}, {4, 0, 0}, {0, -8, 0}},
@@ -144,6 +154,8 @@ struct Singular {
   const char* name;
   std::vector<std::vector<float>> a;
 };
+
+void PrintTo(const Singular& example, std::ostream* out) { *out << example.name; }
 
 class GaussJordanSingular : public GaussJordan, public ::testing::WithParamInterface<Singular> {};
 

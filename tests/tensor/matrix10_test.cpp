@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <ostream>
 #include <string>
 
 namespace tensor3d {
@@ -34,6 +35,8 @@ struct Shape {
   std::int32_t inner;
   std::int32_t cols;
 };
+
+void PrintTo(const Shape& example, std::ostream* out) { *out << example.name; }
 
 class MatrixProductShape : public ::testing::TestWithParam<Shape> {};
 
