@@ -1,9 +1,7 @@
 #include "tensor/principal_analysis.hpp"
 
-#include <algorithm>
-#include <cmath>
-
 #include "tensor/characteristic_polynomial.hpp"
+#include "tensor/direction_angle.hpp"
 #include "tensor/eigen_solver.hpp"
 #include "textio/system_texts.hpp"
 
@@ -41,14 +39,6 @@ void solvePrincipal(const Tensor3& tensor, PrincipalResult& result) {
     for (int i = 1; i <= 3; ++i) result.principalTensor(i, j) = 0.0f;
     result.principalTensor(j, j) = result.ordered[j - 1];
   }
-}
-
-// Degrees between a principal direction and an axis. Rounding in the solver
-// can push a cosine a hair beyond 1 in magnitude, which would make the angle
-// of an axis-aligned direction NaN instead of 0 or 180; a NaN cosine stays NaN.
-float angleWithAxis(float cosine) {
-  const float bounded = std::clamp(cosine, -1.0f, 1.0f);
-  return (std::acos(bounded) / 3.1415927f) * 180.0f;
 }
 
 void writePolynomial(RecordWriter& results, const Tensor3& tensor) {
