@@ -75,49 +75,50 @@ TEST_P(GaussJordanSolvable, GivesInverseAndSolutionExactlyAndNothingElse) {
   EXPECT_EQ(report(), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Examples, GaussJordanSolvable,
-    ::testing::Values(
-        // Ties go to the element met last: the pivots run up the diagonal from
-        // (3, 3), no row moves and the identity comes back untouched.
-        Solvable{"Identity",
-                 {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}},
-                 {0.3f, -2.0f, 7.0f},
-                 {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}},
-                 {0.3f, -2.0f, 7.0f}},
-        // Rows 1 and 2 are exchanged and the columns swapped back at the end.
-        Solvable{"Permutation",
-                 {{0, 1, 0}, {1, 0, 0}, {0, 0, 1}},
-                 {0.3f, -2.0f, 7.0f},
-                 {{0, 1, 0}, {1, 0, 0}, {0, 0, 1}},
-                 {-2.0f, 0.3f, 7.0f}},
-        Solvable{"Diagonal",
-                 {{2, 0, 0}, {0, 4, 0}, {0, 0, 8}},
-                 {2, 4, 8},
-                 {{0.5f, 0, 0}, {0, 0.25f, 0}, {0, 0, 0.125f}},
-                 {1, 1, 1}},
-        // A pivot exactly at the singularity threshold passes.
-        Solvable{"PivotAtThreshold",
-                 {{1, 0, 0}, {0, 1, 0}, {0, 0, 1.0e-8f}},
-                 {1, 1, 1.0e-8f},
-                 {{1, 0, 0}, {0, 1, 0}, {0, 0, 1.0f / 1.0e-8f}},
-                 {1, 1, 1}},
-        // Three elements tie at magnitude 3; the last met, (2, 1), gives the
-        // correctly rounded x1 = -2/3, where (1, 1) would be one unit off.
-        Solvable{"TieGoesToTheLastMet",
-                 {{-3, -3, 0}, {-3, 0, 0}, {0, 0, 1}},
-                 {3, 2, 5},
-                 {{0, -1.0f / 3.0f, 0}, {-1.0f / 3.0f, 1.0f / 3.0f, 0}, {0, 0, 1}},
-                 {-2.0f / 3.0f, -1.0f / 3.0f, 5}},
-        // A full pivot search, with every step on a different row and column.
-        Solvable{"FullPivoting",
-                 {{0, 0, 2}, {4, 0, 0}, {0, -8, 0}},
-                 {6, 4, 16},
-                 {{0, 0.25f, 0}, {0, 0, -0.125f}, {0.5f, 0, 0}},
-                 {1, -2, 3}}),
-    [](const ::testing::TestParamInfo<Solvable>& exampleInfo) {
-      return std::string(exampleInfo.param.name);
-    });
+const Solvable solvableExamples[] = {
+    // Ties go to the element met last: the pivots run up the diagonal from
+    // (3, 3), no row moves and the identity comes back untouched.
+    Solvable{"Identity",
+             {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}},
+             {0.3f, -2.0f, 7.0f},
+             {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}},
+             {0.3f, -2.0f, 7.0f}},
+    // Rows 1 and 2 are exchanged and the columns swapped back at the end.
+    Solvable{"Permutation",
+             {{0, 1, 0}, {1, 0, 0}, {0, 0, 1}},
+             {0.3f, -2.0f, 7.0f},
+             {{0, 1, 0}, {1, 0, 0}, {0, 0, 1}},
+             {-2.0f, 0.3f, 7.0f}},
+    Solvable{"Diagonal",
+             {{2, 0, 0}, {0, 4, 0}, {0, 0, 8}},
+             {2, 4, 8},
+             {{0.5f, 0, 0}, {0, 0.25f, 0}, {0, 0, 0.125f}},
+             {1, 1, 1}},
+    // A pivot exactly at the singularity threshold passes.
+    Solvable{"PivotAtThreshold",
+             {{1, 0, 0}, {0, 1, 0}, {0, 0, 1.0e-8f}},
+             {1, 1, 1.0e-8f},
+             {{1, 0, 0}, {0, 1, 0}, {0, 0, 1.0f / 1.0e-8f}},
+             {1, 1, 1}},
+    // Three elements tie at magnitude 3; the last met, (2, 1), gives the
+    // correctly rounded x1 = -2/3, where (1, 1) would be one unit off.
+    Solvable{"TieGoesToTheLastMet",
+             {{-3, -3, 0}, {-3, 0, 0}, {0, 0, 1}},
+             {3, 2, 5},
+             {{0, -1.0f / 3.0f, 0}, {-1.0f / 3.0f, 1.0f / 3.0f, 0}, {0, 0, 1}},
+             {-2.0f / 3.0f, -1.0f / 3.0f, 5}},
+    // A full pivot search, with every step on a different row and column.
+    Solvable{"FullPivoting",
+             {{0, 0, 2}, {4, 0, 0}, {0, -8, 0}},
+             {6, 4, 16},
+             {{0, 0.25f, 0}, {0, 0, -0.125f}, {0.5f, 0, 0}},
+             {1, -2, 3}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Examples, GaussJordanSolvable, ::testing::ValuesIn(solvableExamples),
+                         [](const ::testing::TestParamInfo<Solvable>& exampleInfo) {
+                           return std::string(exampleInfo.param.name);
+                         });
 
 TEST_F(GaussJordan, OrderZeroTouchesNothing) {
   Matrix20 a = squareFromRows({{1, 2, 3}, {4, 5, 6}, {7, 8, 10}});

@@ -58,15 +58,17 @@ TEST_P(MatrixProductShape, WritesExactlyTheRowsByColsBlock) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Shapes, MatrixProductShape,
-    ::testing::Values(Shape{"MatrixTimesVector", 3, 3, 1}, Shape{"Full", 10, 10, 10},
-                      Shape{"Rectangular", 2, 5, 4}, Shape{"NoInnerGivesZeros", 3, 0, 2},
-                      Shape{"NegativeInnerGivesZeros", 3, -2, 3},
-                      Shape{"NoRowsTouchesNothing", 0, 3, 3},
-                      Shape{"NegativeRowsTouchesNothing", -1, 3, 3},
-                      Shape{"NoColumnsTouchesNothing", 3, 3, 0}),
-    [](const ::testing::TestParamInfo<Shape>& shapeInfo) { return std::string(shapeInfo.param.name); });
+INSTANTIATE_TEST_SUITE_P(Shapes, MatrixProductShape,
+                         ::testing::Values(Shape{"MatrixTimesVector", 3, 3, 1},
+                                           Shape{"Full", 10, 10, 10}, Shape{"Rectangular", 2, 5, 4},
+                                           Shape{"NoInnerGivesZeros", 3, 0, 2},
+                                           Shape{"NegativeInnerGivesZeros", 3, -2, 3},
+                                           Shape{"NoRowsTouchesNothing", 0, 3, 3},
+                                           Shape{"NegativeRowsTouchesNothing", -1, 3, 3},
+                                           Shape{"NoColumnsTouchesNothing", 3, 3, 0}),
+                         [](const ::testing::TestParamInfo<Shape>& shapeInfo) {
+                           return std::string(shapeInfo.param.name);
+                         });
 
 TEST(MatrixProduct, UnitVectorExtractsAColumnAndReadsNothingOutsideTheBlock) {
   Matrix10 a = filledWith(nan);
