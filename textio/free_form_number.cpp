@@ -76,12 +76,12 @@ bool aboveFloatRange(const NumberShape& shape) {
   if (isSign(digits.front())) digits.remove_prefix(1);
   const std::size_t point = std::min(digits.find('.'), digits.size());
   const std::size_t first = digits.find_first_not_of("0.");
-  const long long leading = static_cast<long long>(point) - static_cast<long long>(first) -
-                            (first < point ? 1 : 0);
+  const long long leading =
+      static_cast<long long>(point) - static_cast<long long>(first) - (first < point ? 1 : 0);
   const std::string_view exponentText = withoutPlus(shape.exponent);
   int exponent = 0;
-  const auto result = std::from_chars(exponentText.data(),
-                                      exponentText.data() + exponentText.size(), exponent);
+  const auto result =
+      std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
   if (result.ec == std::errc::result_out_of_range) return !exponentText.starts_with('-');
   return leading + exponent > 0;
 }

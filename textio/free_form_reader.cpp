@@ -14,6 +14,8 @@ template <class... Handlers>
 struct Overloaded : Handlers... {
   using Handlers::operator()...;
 };
+template <class... Handlers>
+Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 void storeText(const TextTarget& target, std::string_view value) {
   const std::size_t kept = std::min(value.size(), target.field.size());

@@ -13,13 +13,10 @@ bool endsValue(char c) { return isBlank(c) || c == ',' || c == '/'; }
 
 }  // namespace
 
-FreeFormScanner::FreeFormScanner(LineSource& source, int unitNumber,
-                                 std::string_view streamName)
+FreeFormScanner::FreeFormScanner(LineSource& source, int unitNumber, std::string_view streamName)
     : source_(source), unitNumber_(unitNumber), streamName_(streamName) {}
 
-void FreeFormScanner::fail(ErrorNumber number) const {
-  failRun(number, unitNumber_, streamName_);
-}
+void FreeFormScanner::fail(ErrorNumber number) const { failRun(number, unitNumber_, streamName_); }
 
 bool FreeFormScanner::nextRecord() {
   position_ = 0;

@@ -212,7 +212,7 @@ TEST(FreeFormReaderSequence, EachReadStartsAfterTheRecordsThePreviousTouched) {
   EXPECT_EQ(units, "N/mm2     ");
   reader->read({});
   std::array<float, 9> tensor{};
-  for (int row = 0; row < 3; ++row) {
+  for (std::size_t row = 0; row < 3; ++row) {
     reader->read({&tensor[3 * row], &tensor[3 * row + 1], &tensor[3 * row + 2]});
   }
   EXPECT_EQ(tensor, (std::array<float, 9>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
@@ -265,8 +265,7 @@ struct FailureCase {
   ErrorNumber error;
 };
 
-std::string diagnostic(std::string_view text, int number, int unitNumber,
-                       std::string_view file) {
+std::string diagnostic(std::string_view text, int number, int unitNumber, std::string_view file) {
   return "quvelo: severe (" + std::to_string(number) + "): " + std::string(text) + ", unit " +
          std::to_string(unitNumber) + ", file " + std::string(file) + "\n";
 }
