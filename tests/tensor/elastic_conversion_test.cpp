@@ -112,6 +112,20 @@ TEST(ElasticConversion, StrainsFromUniaxialStress) {
   expectSymmetric(c.converted);
 }
 
+// Products by the reciprocals, in their grouping: dividing instead would give
+// -0.46999998E-04 and 0.19000000E-02, and lambda from 1 - 2 nu 51083.59375.
+TEST(ElasticConversion, StrainsKeepTheirGrouping) {
+  const Conversion c =
+      convert({{{1, 100, 12.5f}, {0, 20, 37.3f}, {0, 0, -7}}}, 3, 70000.0f, 0.33f);
+  EXPECT_EQ(c.elastic.G, 26315.7890625f);
+  EXPECT_EQ(c.elastic.lambda, 51083.59765625f);
+  EXPECT_NE(c.bytes.find(" TENSOR DEFORMACIONES\r\n"
+                         "     -0.47000001E-04      0.19000001E-02      0.23750002E-03\r\n"
+                         "      0.19000001E-02      0.31400000E-03      0.70870004E-03\r\n"
+                         "      0.23750002E-03      0.70870004E-03     -0.19900000E-03\r\n"),
+            std::string::npos);
+}
+
 TEST(ElasticConversion, DegenerateConstantsGiveInfinitiesAndNaN) {
   // nu = 0.5: lambda is infinite; a volume-preserving strain gives NaN.
   const Conversion incompressible = convert({{{1, 0, 0}, {0, -1, 0}, {0, 0, 0}}}, 4, 3.0f, 0.5f);

@@ -109,6 +109,25 @@ TEST(PrincipalBlock, UniaxialStrainTakesIndexThreeAsMiddle) {
             " _________________________\r\n");
 }
 
+// Other groupings of the same sums differ in the last digits: -I2 would read
+// 4.8400002 or -0.20000172, -0.20000029, -0.19999886; I3 -1.3310008.
+TEST(PrincipalBlock, PolynomialKeepsItsGrouping) {
+  struct Case {
+    Rows rows;
+    std::string_view record;
+  };
+  const Case cases[] = {
+      {{{{1.1f, 2.2f, 3.3f}, {2.2f, 4.4f, 5.5f}, {3.3f, 5.5f, 6.6f}}},
+       "\r\n-S^3+ 0.12100000E+02 S^2 + 0.48399982E+01 S +-0.13310013E+01\r\n"},
+      {{{{0.7f, 1.9f, 2.3f}, {1.9f, 3.7f, 4.1f}, {2.3f, 4.1f, 5.3f}}},
+       "\r\n-S^3+ 0.97000008E+01 S^2 +-0.20000124E+00 S +-0.91200340E+00\r\n"},
+  };
+  for (const Case& c : cases) {
+    const std::string bytes = principalBlock(tensorOf(c.rows), 1, stress, "MPa       ").bytes;
+    EXPECT_NE(bytes.find(c.record), std::string::npos) << bytes;
+  }
+}
+
 // Kinds 3 and 4 word the block as kinds 1 and 2. Outside 1 to 4 the values
 // take the stress wording and the extreme record the strain wording.
 TEST(PrincipalBlock, WordingFollowsTheKind) {
