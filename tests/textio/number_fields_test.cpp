@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <ostream>
 #include <string>
 
 namespace tensor3d {
@@ -18,6 +19,10 @@ struct RealCase {
   int decimals;
   const char* expected;
 };
+
+void PrintTo(const RealCase& c, std::ostream* os) {
+  *os << c.value << " in width " << c.width << " with " << c.decimals;
+}
 
 std::string freeFormReal(float value) {
   std::string out;
@@ -73,7 +78,7 @@ TEST_P(FixedField, ShowsRoundedValueOrAsterisks) {
   const RealCase c = GetParam();
   std::string out;
   appendFixedField(out, c.value, c.width, c.decimals);
-  EXPECT_EQ(out, c.expected) << "value " << c.value << " in " << c.width << "." << c.decimals;
+  EXPECT_EQ(out, c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(WorkedExamples, FixedField,
@@ -102,59 +107,45 @@ INSTANTIATE_TEST_SUITE_P(NoSignOnZeroDigits, FixedField,
                                            RealCase{-1.0E-30f, 12, 4, "      0.0000"}));
 
 INSTANTIATE_TEST_SUITE_P(ZeroBeforePointDroppedWhenTight, FixedField,
-                         ::testing::Values(RealCase{0.5f, 3, 1, "0.5"},
-                                           RealCase{0.5f, 2, 1, ".5"},
-                                           RealCase{-0.5f, 3, 1, "-.5"},
-                                           RealCase{0.5f, 1, 1, "*"},
+                         ::testing::Values(RealCase{0.5f, 3, 1, "0.5"}, RealCase{0.5f, 2, 1, ".5"},
+                                           RealCase{-0.5f, 3, 1, "-.5"}, RealCase{0.5f, 1, 1, "*"},
                                            RealCase{-0.25f, 4, 2, "-.25"}));
 
 // For each field of the report: the largest single-precision magnitudes that
 // fit, positive and negative, and the next values, which do not.
 INSTANTIATE_TEST_SUITE_P(
     Overflow, FixedField,
-    ::testing::Values(RealCase{999999936.0f, 18, 8, "999999936.00000000"},
-                      RealCase{1.0E9f, 18, 8, "******************"},
-                      RealCase{-99999992.0f, 18, 8, "-99999992.00000000"},
-                      RealCase{-1.0E8f, 18, 8, "******************"},
-                      RealCase{9999.9990234375f, 12, 7, "9999.9990234"},
-                      RealCase{10000.0f, 12, 7, "************"},
-                      RealCase{-999.99993896484375f, 12, 7, "-999.9999390"},
-                      RealCase{-1000.0f, 12, 7, "************"},
-                      RealCase{9999999.0f, 12, 4, "9999999.0000"},
-                      RealCase{1.0E7f, 12, 4, "************"},
-                      RealCase{-999999.9375f, 12, 4, "-999999.9375"},
-                      RealCase{-1.0E6f, 12, 4, "************"},
-                      RealCase{99.99999237060546875f, 10, 7, "99.9999924"},
-                      RealCase{100.0f, 10, 7, "**********"},
-                      RealCase{-9.99999904632568359375f, 10, 7, "-9.9999990"},
-                      RealCase{-10.0f, 10, 7, "**********"},
-                      RealCase{999.99993896484375f, 10, 6, "999.999939"},
-                      RealCase{1000.0f, 10, 6, "**********"},
-                      RealCase{-99.99999237060546875f, 10, 6, "-99.999992"},
-                      RealCase{-100.0f, 10, 6, "**********"},
-                      RealCase{9999999.0f, 10, 2, "9999999.00"},
-                      RealCase{1.0E7f, 10, 2, "**********"},
-                      RealCase{-999999.9375f, 10, 2, "-999999.94"},
-                      RealCase{-1.0E6f, 10, 2, "**********"},
-                      // Rounding up can carry into one more digit than fits.
-                      RealCase{999.99f, 6, 2, "999.99"},
-                      RealCase{999.996f, 6, 2, "******"}));
+    ::testing::Values(
+        RealCase{999999936.0f, 18, 8, "999999936.00000000"},
+        RealCase{1.0E9f, 18, 8, "******************"},
+        RealCase{-99999992.0f, 18, 8, "-99999992.00000000"},
+        RealCase{-1.0E8f, 18, 8, "******************"},
+        RealCase{9999.9990234375f, 12, 7, "9999.9990234"},
+        RealCase{10000.0f, 12, 7, "************"},
+        RealCase{-999.99993896484375f, 12, 7, "-999.9999390"},
+        RealCase{-1000.0f, 12, 7, "************"}, RealCase{9999999.0f, 12, 4, "9999999.0000"},
+        RealCase{1.0E7f, 12, 4, "************"}, RealCase{-999999.9375f, 12, 4, "-999999.9375"},
+        RealCase{-1.0E6f, 12, 4, "************"},
+        RealCase{99.99999237060546875f, 10, 7, "99.9999924"}, RealCase{100.0f, 10, 7, "**********"},
+        RealCase{-9.99999904632568359375f, 10, 7, "-9.9999990"},
+        RealCase{-10.0f, 10, 7, "**********"}, RealCase{999.99993896484375f, 10, 6, "999.999939"},
+        RealCase{1000.0f, 10, 6, "**********"},
+        RealCase{-99.99999237060546875f, 10, 6, "-99.999992"},
+        RealCase{-100.0f, 10, 6, "**********"}, RealCase{9999999.0f, 10, 2, "9999999.00"},
+        RealCase{1.0E7f, 10, 2, "**********"}, RealCase{-999999.9375f, 10, 2, "-999999.94"},
+        RealCase{-1.0E6f, 10, 2, "**********"},
+        // Rounding up can carry into one more digit than fits.
+        RealCase{999.99f, 6, 2, "999.99"}, RealCase{999.996f, 6, 2, "******"}));
 
-INSTANTIATE_TEST_SUITE_P(SpecialValues, FixedField,
-                         ::testing::Values(RealCase{nan, 10, 2, "       NaN"},
-                                           RealCase{-nan, 10, 2, "       NaN"},
-                                           RealCase{nan, 3, 1, "NaN"},
-                                           RealCase{nan, 2, 1, "**"},
-                                           RealCase{inf, 10, 2, "  Infinity"},
-                                           RealCase{inf, 8, 2, "Infinity"},
-                                           RealCase{inf, 7, 2, "    Inf"},
-                                           RealCase{inf, 3, 1, "Inf"},
-                                           RealCase{inf, 2, 1, "**"},
-                                           RealCase{-inf, 10, 2, " -Infinity"},
-                                           RealCase{-inf, 9, 2, "-Infinity"},
-                                           RealCase{-inf, 8, 2, "    -Inf"},
-                                           RealCase{-inf, 4, 1, "-Inf"},
-                                           RealCase{-inf, 3, 1, "***"}));
+INSTANTIATE_TEST_SUITE_P(
+    SpecialValues, FixedField,
+    ::testing::Values(RealCase{nan, 10, 2, "       NaN"}, RealCase{-nan, 10, 2, "       NaN"},
+                      RealCase{nan, 3, 1, "NaN"}, RealCase{nan, 2, 1, "**"},
+                      RealCase{inf, 10, 2, "  Infinity"}, RealCase{inf, 8, 2, "Infinity"},
+                      RealCase{inf, 7, 2, "    Inf"}, RealCase{inf, 3, 1, "Inf"},
+                      RealCase{inf, 2, 1, "**"}, RealCase{-inf, 10, 2, " -Infinity"},
+                      RealCase{-inf, 9, 2, "-Infinity"}, RealCase{-inf, 8, 2, "    -Inf"},
+                      RealCase{-inf, 4, 1, "-Inf"}, RealCase{-inf, 3, 1, "***"}));
 
 class ExponentField : public ::testing::TestWithParam<RealCase> {};
 
@@ -162,31 +153,24 @@ TEST_P(ExponentField, ShowsSignificantDigitsAfterZeroPoint) {
   const RealCase c = GetParam();
   std::string out;
   appendExponentField(out, c.value, c.width, c.decimals);
-  EXPECT_EQ(out, c.expected) << "value " << c.value << " in " << c.width << "." << c.decimals;
+  EXPECT_EQ(out, c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ExponentField,
-    ::testing::Values(RealCase{1.0f, 15, 8, " 0.10000000E+01"},
-                      RealCase{-1234.5f, 15, 8, "-0.12345000E+04"},
-                      RealCase{1.0f, 20, 8, "      0.10000000E+01"},
-                      RealCase{0.0f, 15, 8, " 0.00000000E+00"},
-                      RealCase{-0.0f, 15, 8, " 0.00000000E+00"},
-                      RealCase{-0.0f, 20, 8, "      0.00000000E+00"},
-                      RealCase{-1.0E-30f, 15, 8, "-0.10000000E-29"},
-                      RealCase{0.05f, 15, 8, " 0.50000001E-01"},
-                      RealCase{std::numeric_limits<float>::max(), 15, 8, " 0.34028235E+39"},
-                      RealCase{std::numeric_limits<float>::min(), 15, 8, " 0.11754944E-37"},
-                      // Ties to even, and a carry that raises the exponent.
-                      RealCase{0.00390625f, 12, 5, " 0.39062E-02"},
-                      RealCase{0.01171875f, 12, 6, "0.117188E-01"},
-                      RealCase{0.99999994f, 10, 3, " 0.100E+01"},
-                      RealCase{-1.0f, 14, 8, "**************"},
-                      RealCase{nan, 15, 8, "            NaN"},
-                      RealCase{inf, 15, 8, "       Infinity"},
-                      RealCase{-inf, 15, 8, "      -Infinity"},
-                      RealCase{-inf, 5, 1, " -Inf"},
-                      RealCase{inf, 2, 1, "**"}));
+    ::testing::Values(
+        RealCase{1.0f, 15, 8, " 0.10000000E+01"}, RealCase{-1234.5f, 15, 8, "-0.12345000E+04"},
+        RealCase{1.0f, 20, 8, "      0.10000000E+01"}, RealCase{0.0f, 15, 8, " 0.00000000E+00"},
+        RealCase{-0.0f, 15, 8, " 0.00000000E+00"}, RealCase{-0.0f, 20, 8, "      0.00000000E+00"},
+        RealCase{-1.0E-30f, 15, 8, "-0.10000000E-29"}, RealCase{0.05f, 15, 8, " 0.50000001E-01"},
+        RealCase{std::numeric_limits<float>::max(), 15, 8, " 0.34028235E+39"},
+        RealCase{std::numeric_limits<float>::min(), 15, 8, " 0.11754944E-37"},
+        // Ties to even, and a carry that raises the exponent.
+        RealCase{0.00390625f, 12, 5, " 0.39062E-02"}, RealCase{0.01171875f, 12, 6, "0.117188E-01"},
+        RealCase{0.99999994f, 10, 3, " 0.100E+01"}, RealCase{-1.0f, 14, 8, "**************"},
+        RealCase{nan, 15, 8, "            NaN"}, RealCase{inf, 15, 8, "       Infinity"},
+        RealCase{-inf, 15, 8, "      -Infinity"}, RealCase{-inf, 5, 1, " -Inf"},
+        RealCase{inf, 2, 1, "**"}));
 
 TEST(IntegerField, RightJustifiesWithSignOrAsterisks) {
   const struct {

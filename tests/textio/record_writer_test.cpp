@@ -19,9 +19,17 @@ class RecordWriterTest : public ::testing::Test {
 };
 
 const std::string real1 = "   1.000000    ";
+const std::string real2 = "   2.000000    ";
 const std::string text50(50, 'A');
 const std::string text40(40, 'B');
-const std::string real2 = "   2.000000    ";
+
+// The record of a free-form statement that begins with a text.
+std::string textRecord(std::string_view text) {
+  std::string record(1, ' ');
+  record.append(text);
+  record.append("\r\n");
+  return record;
+}
 
 TEST_F(RecordWriterTest, HeaderTextsAbutAfterTheLeadingBlank) {
   writer.writeFreeForm({texts::versionHeading, texts::versionDate});
@@ -47,7 +55,9 @@ TEST_F(RecordWriterTest, FreeFormRecordsLaidOutByItemKind) {
       {"text, integer, text",
        {std::string_view("Caso"), std::int32_t{7}, std::string_view("x")},
        " Caso           7 x\r\n"},
-      {"five reals fit", {1.0f, 1.0f, 1.0f, 1.0f, 1.0f}, real1 + real1 + real1 + real1 + real1 + "\r\n"},
+      {"five reals fit",
+       {1.0f, 1.0f, 1.0f, 1.0f, 1.0f},
+       real1 + real1 + real1 + real1 + real1 + "\r\n"},
       {"sixth real starts a record",
        {1.0f, 1.0f, 1.0f, 1.0f, 1.0f, 2.0f},
        real1 + real1 + real1 + real1 + real1 + "\r\n" + real2 + "\r\n"},
@@ -62,7 +72,7 @@ TEST_F(RecordWriterTest, FreeFormRecordsLaidOutByItemKind) {
        " ABC" + real1 + real1 + real1 + real1 + real1 + " \r\n XY\r\n"},
       {"text after text that does not fit",
        {std::string_view(text50), std::string_view(text40)},
-       " " + text50 + "\r\n " + text40 + "\r\n"},
+       textRecord(text50) + textRecord(text40)},
   };
   for (const auto& c : cases) {
     testing::MemorySink caseSink;
@@ -73,18 +83,19 @@ TEST_F(RecordWriterTest, FreeFormRecordsLaidOutByItemKind) {
 
 TEST_F(RecordWriterTest, TextsOfEightyBytesOrMoreAreSplitAfterTheLeadingBlank) {
   const std::string text(200, 'T');
+  const std::string_view full(text);
   const struct {
     std::size_t length;
     std::string expected;
   } cases[] = {
-      {79, " " + text.substr(0, 79) + "\r\n"},
-      {80, " " + text.substr(0, 79) + "\r\n T\r\n"},
-      {200, " " + text.substr(0, 79) + "\r\n " + text.substr(0, 79) + "\r\n " + text.substr(0, 42) +
-                "\r\n"},
+      {79, textRecord(full.substr(0, 79))},
+      {80, textRecord(full.substr(0, 79)) + textRecord("T")},
+      {200, textRecord(full.substr(0, 79)) + textRecord(full.substr(0, 79)) +
+                textRecord(full.substr(0, 42))},
   };
   for (const auto& c : cases) {
     testing::MemorySink caseSink;
-    RecordWriter(caseSink).writeFreeForm({std::string_view(text).substr(0, c.length)});
+    RecordWriter(caseSink).writeFreeForm({full.substr(0, c.length)});
     EXPECT_EQ(caseSink.bytes(), c.expected) << c.length << " bytes";
   }
 }
@@ -92,8 +103,7 @@ TEST_F(RecordWriterTest, TextsOfEightyBytesOrMoreAreSplitAfterTheLeadingBlank) {
 TEST_F(RecordWriterTest, LongTextAfterANumberStartsItsOwnRecords) {
   const std::string text = std::string(79, 'L') + "MN";
   writer.writeFreeForm({1.0f, std::string_view(text), 2.0f});
-  EXPECT_EQ(sink.bytes(),
-            real1 + " \r\n " + std::string(79, 'L') + "\r\n MN" + real2 + "\r\n");
+  EXPECT_EQ(sink.bytes(), real1 + " \r\n " + std::string(79, 'L') + "\r\n MN" + real2 + "\r\n");
 }
 
 TEST_F(RecordWriterTest, StatementsNeverShareARecord) {
@@ -127,19 +137,19 @@ TEST_F(RecordWriterTest, LayoutStopsAtTheFirstFieldWithoutAnItem) {
 
 TEST_F(RecordWriterTest, LayoutRecordsOfTheReport) {
   constexpr std::array caseLayout{layout::text(5), layout::integer(5)};
-  constexpr std::array polynomial{layout::text(5),  layout::exponent(15, 8), layout::text(6),
-                                  layout::exponent(15, 8), layout::text(4),
-                                  layout::exponent(15, 8)};
-  constexpr std::array angles{layout::fixed(12, 4), layout::text(1), layout::text(8),
+  constexpr std::array polynomial{layout::text(5), layout::exponent(15, 8),
+                                  layout::text(6), layout::exponent(15, 8),
+                                  layout::text(4), layout::exponent(15, 8)};
+  constexpr std::array angles{layout::fixed(12, 4), layout::text(1),  layout::text(8),
                               layout::text(1),      layout::text(17), layout::fixed(10, 2, 3)};
   constexpr std::array tensorRow{layout::fixed(18, 8, 3)};
 
   writer.writeWithLayout(caseLayout, {texts::caseHeading, std::int32_t{12}});
   writer.writeWithLayout(polynomial, {texts::polynomialCubic, 1.0f, std::string_view(" S^2 +"),
                                       -2.0f, std::string_view(" S +"), 0.0f});
-  writer.writeWithLayout(angles, {125.5f, texts::openParen, std::string_view("MPa       "),
-                                  texts::closeParen, std::string_view(" EN LA DIRECCION"), 45.0f,
-                                  90.0f, 1.0E9f});
+  writer.writeWithLayout(
+      angles, {125.5f, texts::openParen, std::string_view("MPa       "), texts::closeParen,
+               std::string_view(" EN LA DIRECCION"), 45.0f, 90.0f, 1.0E9f});
   writer.writeWithLayout(tensorRow, {1.0f, -0.5f, 2.0f});
   EXPECT_EQ(sink.bytes(),
             "Caso    12\r\n"
