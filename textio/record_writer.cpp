@@ -11,11 +11,6 @@ namespace {
 // A free-form record holds at most this many characters.
 constexpr std::size_t recordCapacity = 80;
 
-template <typename... Handlers>
-struct Overloaded : Handlers... {
-  using Handlers::operator()...;
-};
-
 // One free-form statement: its items flow into records of recordCapacity
 // characters, each record opened with a leading blank for a text.
 class FreeFormStatement {
@@ -25,16 +20,15 @@ class FreeFormStatement {
   }
 
   void put(const OutputItem& item) {
-    std::visit(Overloaded{[this](std::string_view text) { putText(text); },
-                          [this](float value) {
-                            putNumber(freeFormRealWidth);
-                            appendFreeFormReal(record_, value);
-                          },
-                          [this](std::int32_t value) {
-                            putNumber(freeFormIntegerWidth);
-                            appendIntegerField(record_, value, freeFormIntegerWidth);
-                          }},
-               item);
+    if (const auto* text = std::get_if<std::string_view>(&item)) {
+      putText(*text);
+    } else if (const auto* real = std::get_if<float>(&item)) {
+      putNumber(freeFormRealWidth);
+      appendFreeFormReal(record_, *real);
+    } else {
+      putNumber(freeFormIntegerWidth);
+      appendIntegerField(record_, std::get<std::int32_t>(item), freeFormIntegerWidth);
+    }
   }
 
   void finish() {
