@@ -14,7 +14,7 @@ namespace {
 
 // Room for every field text built here: the 39 integer digits of the largest
 // float, a sign, a point and up to maxDecimals decimals.
-constexpr int maxDecimals = 80;
+[[maybe_unused]] constexpr int maxDecimals = 80;
 
 // A field's text before justification, built without heap allocation.
 class FieldText {
