@@ -57,6 +57,8 @@ const std::array<InterruptLine, 3> interruptLines = {
     makeInterruptLine(texts::windowCloseEvent, 2),
 };
 
+LineSource* pauseAnswers = nullptr;
+
 const InterruptLine& interruptLine(platform::InterruptKind kind) {
   return interruptLines[static_cast<std::size_t>(kind)];
 }
@@ -104,14 +106,17 @@ void pause(std::string_view message) {
   constexpr std::size_t longestCommand = 1024;
   std::string shown(message);
   shown += '\n';
+  LineSource& answers = pauseAnswers != nullptr ? *pauseAnswers : consoleInput();
   std::string line;
   for (;;) {
     (void)platform::writeAll(platform::standardOutput(), shown);
     // The end of standard input ends the pause: nothing could ever answer it.
-    if (!consoleInput().nextLine(line) || line.empty()) return;
+    if (!answers.nextLine(line) || line.empty()) return;
     if (line.size() > longestCommand) line.resize(longestCommand);
     platform::runCommand(line);
   }
 }
+
+void setPauseAnswers(LineSource* answers) { pauseAnswers = answers; }
 
 }  // namespace tensor3d

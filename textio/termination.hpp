@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "platform/platform.hpp"
+#include "textio/line_source.hpp"
 
 namespace tensor3d {
 
@@ -58,5 +59,10 @@ int interruptExitStatus(platform::InterruptKind kind);
 // Shows `message` on standard output and waits for an empty line on standard
 // input; any other line runs as a command and the message is shown again.
 void pause(std::string_view message);
+
+// Where the pause reads its answers: standard input unless an in-process
+// caller (a fuzz target, a test) hands its own lines; nullptr restores
+// standard input.
+void setPauseAnswers(LineSource* answers);
 
 }  // namespace tensor3d
