@@ -14,8 +14,8 @@ std::array<float, 3> characteristicPolynomial(const Tensor3& t) {
   const float i1 = (t11 + t22) + t33;
   const float minorSum = (((-(t12 * t12)) - t13 * t13) - t23 * t23) + t22 * t33;
   const float minusI2 = -((t22 + t33) * t11 + minorSum);
-  const float i3 =
-      ((t12 * t23 - t22 * t13) * t13 + (t22 * t33 - t23 * t23) * t11) - (t33 * t12 - t13 * t23) * t12;
+  const float i3 = ((t12 * t23 - t22 * t13) * t13 + (t22 * t33 - t23 * t23) * t11) -
+                   (t33 * t12 - t13 * t23) * t12;
   return {i1, minusI2, i3};
 }
 

@@ -28,8 +28,8 @@ struct DirectionContext {
 };
 
 void writeDirection(RecordWriter& results, const std::array<float, 3>& e) {
-  results.writeWithLayout(directionLayout, {e[0], texts::letterI, e[1], texts::letterJ, e[2],
-                                            texts::letterK});
+  results.writeWithLayout(directionLayout,
+                          {e[0], texts::letterI, e[1], texts::letterJ, e[2], texts::letterK});
 }
 
 void writeVector(RecordWriter& results, const std::array<float, 3>& w) {
@@ -46,12 +46,11 @@ void writeStrainAngle(RecordWriter& results, float h, std::string_view angularLa
   results.writeFreeForm({texts::thetaStrain, h, angularLabel, 2.0f * h});
 }
 
-// G4 to G7: the vector of the tensor of the pass for e, in the general axes.
+// The vector of the tensor of the pass for e, in the general axes.
 void writeGeneralAxes(DirectionContext& context, const Tensor3& tensor,
                       const std::array<float, 3>& e) {
   RecordWriter& results = context.results;
-  const VectorAnalysis v =
-      analyseVector(tensor, e, context.vectorMatrix, context.productMatrix);
+  const VectorAnalysis v = analyseVector(tensor, e, context.vectorMatrix, context.productMatrix);
   if (context.stress) {
     results.writeFreeForm({texts::stressVectorCaption, texts::openParen, context.unitsText,
                            texts::closeParen, texts::normalToPlaneN});
@@ -77,14 +76,13 @@ std::string_view principalVectorHeading(const DirectionContext& context) {
   return context.stress ? texts::vectorNormalToPlane : texts::vectorInDirection;
 }
 
-// G14 to G17 and P4 to P7: a vector given in the principal axes under the
-// principal tensor. The strain wording labels the linear strain differently
-// in the two blocks.
+// A vector given in the principal axes under the principal tensor. The
+// strain wording labels the linear strain differently in the two blocks.
 void writePrincipalAxes(DirectionContext& context, const std::array<float, 3>& x,
                         std::string_view linearStrainLabel) {
   RecordWriter& results = context.results;
-  const VectorAnalysis v = analyseVector(context.principal.principalTensor, x,
-                                         context.vectorMatrix, context.productMatrix);
+  const VectorAnalysis v = analyseVector(context.principal.principalTensor, x, context.vectorMatrix,
+                                         context.productMatrix);
   if (context.stress) {
     results.writeFreeForm({texts::vectorOf, context.tensorLabel, texts::openParen,
                            context.unitsText, texts::closeParen, texts::normalToPlane});

@@ -38,7 +38,8 @@ void writeConstants(RecordWriter& results, const ElasticConstants& elastic,
 }
 
 void writeTensorRows(RecordWriter& results, const Tensor3& t) {
-  for (int i = 1; i <= 3; ++i) results.writeWithLayout(tensorRowLayout, {t(i, 1), t(i, 2), t(i, 3)});
+  for (int i = 1; i <= 3; ++i)
+    results.writeWithLayout(tensorRowLayout, {t(i, 1), t(i, 2), t(i, 3)});
 }
 
 }  // namespace

@@ -8,9 +8,9 @@
 namespace tensor3d {
 namespace {
 
-constexpr LayoutElement polynomialLayout[] = {
-    layout::text(5), layout::exponent(15, 8), layout::text(6),
-    layout::exponent(15, 8), layout::text(4), layout::exponent(15, 8)};
+constexpr LayoutElement polynomialLayout[] = {layout::text(5), layout::exponent(15, 8),
+                                              layout::text(6), layout::exponent(15, 8),
+                                              layout::text(4), layout::exponent(15, 8)};
 constexpr LayoutElement valuesHeaderLayout[] = {layout::text(36)};
 constexpr LayoutElement strainValuesLayout[] = {layout::fixed(12, 7, 3)};
 constexpr LayoutElement stressValuesLayout[] = {layout::fixed(12, 4, 3)};
@@ -57,8 +57,9 @@ void writeValuesAndCosines(RecordWriter& results, const PrincipalResult& result,
   results.writeFreeForm({tensorLabel, texts::orderedPrincipals});
   results.writeWithLayout(valuesHeaderLayout,
                           {strain ? texts::strainValuesHeader : texts::stressValuesHeader});
-  results.writeWithLayout(strain ? RecordLayout(strainValuesLayout) : RecordLayout(stressValuesLayout),
-                          {lambda[0], lambda[1], lambda[2]});
+  results.writeWithLayout(
+      strain ? RecordLayout(strainValuesLayout) : RecordLayout(stressValuesLayout),
+      {lambda[0], lambda[1], lambda[2]});
   results.writeFreeForm({texts::cosinesHeading});
   results.writeFreeForm({texts::cosinesColumns});
   for (const std::array<float, 3>& row : result.cosines) {
@@ -79,9 +80,9 @@ void writeAngles(RecordWriter& results, const PrincipalResult& result, bool stra
       const std::string_view caption = k == 0 ? texts::inDirectionFirst : texts::inDirection;
       results.writeWithLayout(strainAngleLayout, {lambda, caption, a1, a2, a3});
     } else {
-      results.writeWithLayout(stressAngleLayout, {lambda, texts::openParen, unitsText,
-                                                  texts::closeParen, texts::inDirection, a1, a2,
-                                                  a3});
+      results.writeWithLayout(
+          stressAngleLayout,
+          {lambda, texts::openParen, unitsText, texts::closeParen, texts::inDirection, a1, a2, a3});
     }
   }
 }

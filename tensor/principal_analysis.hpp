@@ -14,12 +14,12 @@
 namespace tensor3d {
 
 struct PrincipalResult {
-  std::array<float, 10> eigenvalues{};         // d, in the solver's order
-  Matrix10 directions;                         // v, column k for d(k)
-  OrderTriple order{};                         // indices into d: largest, middle, smallest
-  std::array<float, 3> ordered{};              // lambda1 >= lambda2 >= lambda3
+  std::array<float, 10> eigenvalues{};            // d, in the solver's order
+  Matrix10 directions;                            // v, column k for d(k)
+  OrderTriple order{};                            // indices into d: largest, middle, smallest
+  std::array<float, 3> ordered{};                 // lambda1 >= lambda2 >= lambda3
   std::array<std::array<float, 3>, 3> cosines{};  // cosines[r - 1][k - 1] = Q(r, k)
-  Matrix10 principalTensor;                    // diag(lambda1, lambda2, lambda3)
+  Matrix10 principalTensor;                       // diag(lambda1, lambda2, lambda3)
 };
 
 // Writes the principal block of one pass and fills `result`. Reads only the

@@ -115,8 +115,7 @@ TEST(ElasticConversion, StrainsFromUniaxialStress) {
 // Products by the reciprocals, in their grouping: dividing instead would give
 // -0.46999998E-04 and 0.19000000E-02, and lambda from 1 - 2 nu 51083.59375.
 TEST(ElasticConversion, StrainsKeepTheirGrouping) {
-  const Conversion c =
-      convert({{{1, 100, 12.5f}, {0, 20, 37.3f}, {0, 0, -7}}}, 3, 70000.0f, 0.33f);
+  const Conversion c = convert({{{1, 100, 12.5f}, {0, 20, 37.3f}, {0, 0, -7}}}, 3, 70000.0f, 0.33f);
   EXPECT_EQ(c.elastic.G, 26315.7890625f);
   EXPECT_EQ(c.elastic.lambda, 51083.59765625f);
   EXPECT_NE(c.bytes.find(" TENSOR DEFORMACIONES\r\n"
@@ -131,7 +130,8 @@ TEST(ElasticConversion, DegenerateConstantsGiveInfinitiesAndNaN) {
   const Conversion incompressible = convert({{{1, 0, 0}, {0, -1, 0}, {0, 0, 0}}}, 4, 3.0f, 0.5f);
   EXPECT_EQ(incompressible.elastic.lambda, infinity);
   EXPECT_TRUE(std::isnan(incompressible.converted(1, 1)));
-  EXPECT_NE(incompressible.bytes.find(" LAMDA=       Infinity (GPa       )\r\n"), std::string::npos);
+  EXPECT_NE(incompressible.bytes.find(" LAMDA=       Infinity (GPa       )\r\n"),
+            std::string::npos);
   EXPECT_NE(incompressible.bytes.find("                 NaN"), std::string::npos);
   const Conversion swelling = convert({{{1, 0, 0}, {0, 0, 0}, {0, 0, 0}}}, 4, 3.0f, 0.5f);
   EXPECT_EQ(swelling.converted(1, 1), infinity);
@@ -162,8 +162,7 @@ TEST(ElasticPhysics, HookesLawAndRoundTrip) {
   const double trace = stresses[0][0] + stresses[1][1] + stresses[2][2];
   for (int i = 0; i < 3; ++i) {
     for (int j = 0; j < 3; ++j) {
-      const double expected =
-          ((1.0 + nu) * stresses[i][j] - (i == j ? nu * trace : 0.0)) / E;
+      const double expected = ((1.0 + nu) * stresses[i][j] - (i == j ? nu * trace : 0.0)) / E;
       EXPECT_NEAR(strains(i + 1, j + 1), expected, 1e-6 * std::fabs(expected) + 1e-12);
     }
   }

@@ -51,8 +51,8 @@ constexpr std::string_view stress = "ESFUERZOS    ";
 constexpr std::string_view strain = "DEFORMACIONES";
 
 TEST(PrincipalBlock, DiagonalStressTensorOrdersValuesAndCutsUnitsInAngleRecords) {
-  const Block block = principalBlock(tensorOf({{{3, 0, 0}, {0, 1, 0}, {0, 0, 2}}}), 1, stress,
-                                     "MegaPascal");
+  const Block block =
+      principalBlock(tensorOf({{{3, 0, 0}, {0, 1, 0}, {0, 0, 2}}}), 1, stress, "MegaPascal");
   EXPECT_EQ(block.bytes,
             " \r\n"
             " C\xC1LCULO DEL TENSOR PRINCIPAL\r\n"
