@@ -61,7 +61,10 @@ struct Solvable {
   std::vector<float> x;
 };
 
-void PrintTo(const Solvable& example, std::ostream* out) { *out << example.name; }
+// GoogleTest finds the printer by this name.
+void PrintTo(const Solvable& example, std::ostream* out) {  // NOLINT(readability-identifier-naming)
+  *out << example.name;
+}
 
 class GaussJordanSolvable : public GaussJordan, public ::testing::WithParamInterface<Solvable> {};
 
@@ -156,7 +159,10 @@ struct Singular {
   std::vector<std::vector<float>> a;
 };
 
-void PrintTo(const Singular& example, std::ostream* out) { *out << example.name; }
+// GoogleTest finds the printer by this name.
+void PrintTo(const Singular& example, std::ostream* out) {  // NOLINT(readability-identifier-naming)
+  *out << example.name;
+}
 
 class GaussJordanSingular : public GaussJordan, public ::testing::WithParamInterface<Singular> {};
 

@@ -36,7 +36,10 @@ struct Shape {
   std::int32_t cols;
 };
 
-void PrintTo(const Shape& example, std::ostream* out) { *out << example.name; }
+// GoogleTest finds the printer by this name.
+void PrintTo(const Shape& example, std::ostream* out) {  // NOLINT(readability-identifier-naming)
+  *out << example.name;
+}
 
 class MatrixProductShape : public ::testing::TestWithParam<Shape> {};
 
