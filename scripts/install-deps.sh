@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and testing need. As root it
-# installs what is missing; otherwise it names the command to run.
+# Installs the Debian packages that building and testing need (--native: the
+# native build only; --fuzz: the fuzz build only). As root it installs what is
+# missing; otherwise it names the command to run.
 set -euo pipefail
 
 packages=(cmake g++ make libgtest-dev libbenchmark-dev g++-mingw-w64-x86-64 wine)
-if [[ "${1:-}" == "--native" ]]; then
-  packages=(cmake g++ make libgtest-dev libbenchmark-dev)
-fi
+case "${1:-}" in
+  --native) packages=(cmake g++ make libgtest-dev libbenchmark-dev) ;;
+  # The fuzz targets need clang with its fuzzing and sanitizer runtimes (and
+  # the C++ library headers that g++ brings).
+  --fuzz) packages=(cmake g++ make clang-14 libclang-rt-14-dev) ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

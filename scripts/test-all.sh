@@ -21,3 +21,4 @@ trap 'wineserver -k 2>/dev/null || true' EXIT
 cmake --preset windows
 cmake --build --preset windows
 ctest --preset windows
+scripts/fuzz.sh 60
