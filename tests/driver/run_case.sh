@@ -15,6 +15,9 @@
 #   setup            shell commands run in the working directory first
 #   interrupt-after  text that standard output shows once the program waits
 #                    in its pause; the program then gets SIGINT
+#   interrupt-signal the signal sent instead of SIGINT (QUIT or HUP)
+#   file-size-limit  the largest file the program may write, in KiB: a write
+#                    beyond it fails (EFBIG, the signal SIGXFSZ being ignored)
 #   posix-only, windows-skip
 #                    the reason why the case cannot run on the Windows leg
 #   expected/status, expected/stdout, expected/stderr
@@ -89,7 +92,7 @@ normalise() {
 # Starts the program, interrupts it once `marker` shows on standard output,
 # and leaves its exit status in `status`.
 run_interrupted() {
-  local marker="$1" answers="$2"
+  local marker="$1" signal="$2" answers="$3"
   mkfifo input
   "${program[@]}" <input >stdout 2>stderr &
   local pid=$!
@@ -105,7 +108,7 @@ run_interrupted() {
     fi
     sleep 0.1
   done
-  kill -INT "$pid"
+  kill -"$signal" "$pid"
   wait "$pid"
   status=$?
   exec 3>&-
@@ -135,8 +138,14 @@ run_one() {
     [[ -f "$case/example" ]] && cp "$repository/examples/$(cat "$case/example")" datos.txt
     mkdir ../"${work##*/}.originals" && cp -R . ../"${work##*/}.originals"/
     [[ -f "$case/setup" ]] && bash "$case/setup"
+    if [[ -f "$case/file-size-limit" ]]; then
+      trap '' XFSZ
+      ulimit -f "$(cat "$case/file-size-limit")"
+    fi
     if [[ -f "$case/interrupt-after" ]]; then
-      run_interrupted "$(cat "$case/interrupt-after")" "$case/answers"
+      signal=INT
+      [[ -f "$case/interrupt-signal" ]] && signal="$(cat "$case/interrupt-signal")"
+      run_interrupted "$(cat "$case/interrupt-after")" "$signal" "$case/answers"
     else
       if [[ -f "$case/answers" ]]; then
         "${program[@]}" <"$case/answers" >stdout 2>stderr
