@@ -15,6 +15,9 @@ HANDLE systemHandle(FileHandle handle) { return reinterpret_cast<HANDLE>(handle.
 
 FileHandle fileHandle(HANDLE handle) { return FileHandle{reinterpret_cast<std::intptr_t>(handle)}; }
 
+// ERROR_NO_SUCH_DEVICE, which not every set of system headers defines.
+constexpr DWORD errorNoSuchDevice = 433;
+
 // The run-time error numbers that open failures map to. A file that another
 // program holds locked is refused access like a protected one.
 int openErrorNumber(DWORD error) {
@@ -34,9 +37,19 @@ int openErrorNumber(DWORD error) {
     case ERROR_NOT_READY:
     case ERROR_BAD_NETPATH:
     case ERROR_BAD_NET_NAME:
-    case ERROR_DEV_NOT_EXIST: return 42;
+    case ERROR_DEV_NOT_EXIST:
+    case errorNoSuchDevice: return 42;
     default: return 30;
   }
+}
+
+// The system reports a drive letter that names no drive as a missing file or
+// directory.
+bool namesMissingDrive(const std::string& path) {
+  const std::string full = fullPath(path);
+  if (full.size() < 2 || full[1] != ':') return false;
+  const char root[] = {full[0], ':', '\\', '\0'};
+  return ::GetDriveTypeA(root) == DRIVE_NO_ROOT_DIR;
 }
 
 OpenResult openWith(const std::string& path, DWORD access, DWORD share, DWORD disposition) {
@@ -44,7 +57,12 @@ OpenResult openWith(const std::string& path, DWORD access, DWORD share, DWORD di
   if (path.empty() || path.find('\0') != std::string::npos) return {FileHandle{}, 43};
   const HANDLE handle = ::CreateFileA(path.c_str(), access, share, nullptr, disposition,
                                      FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) return {FileHandle{}, openErrorNumber(::GetLastError())};
+  if (handle == INVALID_HANDLE_VALUE) {
+    const DWORD error = ::GetLastError();
+    const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+    if (missing && namesMissingDrive(path)) return {FileHandle{}, 42};
+    return {FileHandle{}, openErrorNumber(error)};
+  }
   return {fileHandle(handle), 0};
 }
 
