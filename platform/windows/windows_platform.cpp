@@ -56,7 +56,7 @@ OpenResult openWith(const std::string& path, DWORD access, DWORD share, DWORD di
   // The system would cut a name at a NUL.
   if (path.empty() || path.find('\0') != std::string::npos) return {FileHandle{}, 43};
   const HANDLE handle = ::CreateFileA(path.c_str(), access, share, nullptr, disposition,
-                                     FILE_ATTRIBUTE_NORMAL, nullptr);
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) {
     const DWORD error = ::GetLastError();
     const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
@@ -107,9 +107,9 @@ OpenResult openForWriting(const std::string& path) {
 // Opened without access rights, so that no lock of another opener is in the way.
 bool namesOpenFile(FileHandle open, const std::string& path) {
   if (path.empty() || path.find('\0') != std::string::npos) return false;
-  const HANDLE other = ::CreateFileA(path.c_str(), 0,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  const HANDLE other =
+      ::CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (other == INVALID_HANDLE_VALUE) return false;
   BY_HANDLE_FILE_INFORMATION openInfo{};
   BY_HANDLE_FILE_INFORMATION otherInfo{};

@@ -88,7 +88,8 @@ TEST_F(PlatformFiles, OpenFailuresMapToTheirErrorNumbers) {
       {"too long a name, writing", tooLong, true, 43},
   };
   for (const OpenCase& test : cases) {
-    const OpenResult result = test.forWriting ? openForWriting(test.name) : openForReading(test.name);
+    const OpenResult result =
+        test.forWriting ? openForWriting(test.name) : openForReading(test.name);
     EXPECT_EQ(result.errorNumber, test.errorNumber) << test.description;
     EXPECT_FALSE(result.handle.isOpen()) << test.description;
   }

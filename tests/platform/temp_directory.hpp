@@ -30,8 +30,8 @@ class TempDirectory {
   // Creates the file `name` holding exactly `bytes`; returns its path.
   [[nodiscard]] std::filesystem::path write(const std::string& name, std::string_view bytes) const {
     const std::filesystem::path file = path_ / name;
-    std::ofstream(file, std::ios::binary).write(bytes.data(),
-                                                static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(file, std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return file;
   }
 
