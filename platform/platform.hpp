@@ -50,6 +50,7 @@ std::string fullPath(const std::string& name);
 std::string_view consoleLineEnd();
 
 // Runs one command line through the system's command interpreter to completion.
+// An interrupt meanwhile still reaches the program's hook.
 void runCommand(const std::string& commandLine);
 
 // Denormal operands read as zero, denormal results flushed to zero, all
@@ -58,7 +59,9 @@ void setFloatingPointMode();
 
 enum class InterruptKind { ControlC, ControlBreak, WindowClose };
 // Installs the console interrupt hook. `onInterrupt` runs in an asynchronous
-// context: it may only write preformatted bytes and end the process.
+// context: it may only write preformatted bytes and end the process. From then
+// on a write that the system refuses (a pipe without reader, a file size
+// limit) fails like any other instead of ending the process.
 void installInterruptHandler(void (*onInterrupt)(InterruptKind));
 
 // Ends the process at once with `status`; nothing is flushed by the runtime.

@@ -1,15 +1,18 @@
 // POSIX implementation of the platform layer.
 #include <fcntl.h>
 #include <signal.h>
+#include <spawn.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <climits>
-#include <cstdlib>
 #include <filesystem>
 
 #include "platform/platform.hpp"
+
+extern char** environ;
 
 namespace tensor3d::platform {
 namespace {
@@ -48,6 +51,9 @@ OpenResult openWith(const std::string& path, int flags) {
 
 // SIGQUIT stands for control-BREAK and SIGHUP for the closing of the terminal.
 constexpr int interruptSignals[] = {SIGINT, SIGQUIT, SIGHUP};
+// A write to a pipe without reader or beyond the file size limit fails and is
+// reported like any failed write, instead of ending the process silently.
+constexpr int ignoredSignals[] = {SIGPIPE, SIGXFSZ};
 void (*interruptCallback)(InterruptKind) = nullptr;
 
 void onSignal(int signalNumber) {
@@ -120,9 +126,29 @@ std::string fullPath(const std::string& name) {
 
 std::string_view consoleLineEnd() { return "\n"; }
 
+// Unlike the C library's system(), the program keeps its interrupt hook while
+// the command runs, so that control-C ends the run then too. The command's own
+// status is of no interest to the pause.
 void runCommand(const std::string& commandLine) {
-  // The command's own status is of no interest to the pause.
-  (void)std::system(commandLine.c_str());
+  posix_spawnattr_t attributes;
+  ::posix_spawnattr_init(&attributes);
+  // Whatever the program ignores, the command gets the usual behaviour of.
+  sigset_t defaults;
+  sigemptyset(&defaults);
+  for (int signalNumber : ignoredSignals) sigaddset(&defaults, signalNumber);
+  ::posix_spawnattr_setsigdefault(&attributes, &defaults);
+  ::posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
+  std::string shell = "sh";
+  std::string option = "-c";
+  std::string command = commandLine;
+  char* arguments[] = {shell.data(), option.data(), command.data(), nullptr};
+  pid_t child;
+  if (::posix_spawn(&child, "/bin/sh", nullptr, &attributes, arguments, environ) == 0) {
+    int status;
+    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+  }
+  ::posix_spawnattr_destroy(&attributes);
 }
 
 void installInterruptHandler(void (*onInterrupt)(InterruptKind)) {
@@ -133,6 +159,7 @@ void installInterruptHandler(void (*onInterrupt)(InterruptKind)) {
   sigemptyset(&action.sa_mask);
   for (int signalNumber : interruptSignals) sigaddset(&action.sa_mask, signalNumber);
   for (int signalNumber : interruptSignals) ::sigaction(signalNumber, &action, nullptr);
+  for (int signalNumber : ignoredSignals) ::signal(signalNumber, SIG_IGN);
 }
 
 [[noreturn]] void exitProcess(int status) { ::_exit(status); }

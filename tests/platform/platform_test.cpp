@@ -12,6 +12,7 @@
 #include <vector>
 
 #ifndef _WIN32
+#include <signal.h>
 #include <unistd.h>
 #endif
 
@@ -178,6 +179,22 @@ TEST_F(PlatformFiles, CommandRunsToCompletion) {
   runCommand("echo hecho> done.txt");
   std::ifstream in(directory_.path() / "done.txt", std::ios::binary);
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}).substr(0, 5), "hecho");
+}
+
+TEST(PlatformDeathTest, WriteToAPipeWithoutReaderFailsOnceTheHookIsIn) {
+#ifdef _WIN32
+  GTEST_SKIP() << "the system fails such a write by itself and has no signal for it";
+#else
+  EXPECT_EXIT(
+      {
+        installInterruptHandler([](InterruptKind) {});
+        int ends[2];
+        if (::pipe(ends) != 0) ::_exit(10);
+        ::close(ends[0]);
+        ::_exit(writeAll(FileHandle{ends[1]}, "x") ? 11 : 3);
+      },
+      ::testing::ExitedWithCode(3), "");
+#endif
 }
 
 TEST(PlatformConsole, LineEndIsTheSystemsOwn) {

@@ -212,6 +212,21 @@ TEST(InterruptDeathTest, SignalEndsTheProcessWithTheEventsLineAndStatus) {
 #endif
 }
 
+TEST(InterruptDeathTest, ControlCDuringAPauseCommandEndsTheRun) {
+#ifdef _WIN32
+  GTEST_SKIP() << "a console event reaches every process of the console, the test runner too; "
+                  "the program's end-to-end tests send them";
+#else
+  EXPECT_EXIT(
+      {
+        installRunTermination();
+        platform::runCommand("kill -INT $PPID; sleep 1");
+        ::_exit(5);
+      },
+      ::testing::ExitedWithCode(0), "control-C event");
+#endif
+}
+
 // One run through the three ways a pause ends: a command and then an empty
 // line, a line that holds only a carriage return, and the end of the input.
 TEST_F(Termination, PauseRunsCommandsUntilAnEmptyLineOrTheEndOfInput) {
