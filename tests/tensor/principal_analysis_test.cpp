@@ -224,6 +224,18 @@ TEST(AngleWithAxis, RoundedCosinesBeyondOneStillGiveAnAngle) {
   EXPECT_TRUE(std::isnan(angleWithAxis(nan)));
 }
 
+TEST(AngleWithAxis, ArcCosineIsCorrectlyRounded) {
+  // acos(-0.70630431) = 2.35506027..., nearer to 2.3550603f than to the float
+  // below it; an arc cosine one unit low prints this angle as 134.93.
+  const float cosine = std::bit_cast<float>(0xBF34D05Cu);
+  EXPECT_EQ(angleWithAxis(cosine), (2.3550603f / 3.1415927f) * 180.0f);
+  testing::MemorySink sink;
+  RecordWriter writer(sink);
+  constexpr LayoutElement angleField[] = {layout::fixed(10, 2)};
+  writer.writeWithLayout(angleField, {angleWithAxis(cosine)});
+  EXPECT_EQ(sink.bytes(), "    134.94\r\n");
+}
+
 // Eigenvalues of a symmetric 3x3 matrix in closed form, largest first.
 std::array<double, 3> referenceEigenvalues(const Rows& t) {
   const double a11 = t[0][0], a12 = t[0][1], a13 = t[0][2];
