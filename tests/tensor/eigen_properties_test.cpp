@@ -11,11 +11,12 @@
 #include <random>
 
 #include "tensor/eigen_solver.hpp"
+#include "tests/support/random_matrices.hpp"
 
 namespace tensor3d {
 namespace {
 
-using Matrix3d = std::array<std::array<double, 3>, 3>;
+using testing::Matrix3d;
 
 // Each plane rotation adds about one single-precision rounding per element it
 // touches, and a 3x3 solve makes a handful of them, so the backward error is a
@@ -70,9 +71,7 @@ class TensorGenerator {
   }
 
  private:
-  double between(double low, double high) {
-    return std::uniform_real_distribution(low, high)(engine_);
-  }
+  double between(double low, double high) { return random_.between(low, high); }
   double magnitude(double lowExponent, double highExponent) {
     return std::pow(10.0, between(lowExponent, highExponent));
   }
@@ -124,22 +123,7 @@ class TensorGenerator {
 
   // Q diag(spectrum) Q^T for a random rotation Q (Rodrigues' formula).
   Matrix3d withSpectrum(const std::array<double, 3>& spectrum) {
-    std::array<double, 3> axis{between(-1.0, 1.0), between(-1.0, 1.0), between(-1.0, 1.0)};
-    const double length = std::sqrt(axis[0] * axis[0] + axis[1] * axis[1] + axis[2] * axis[2]);
-    for (double& x : axis) x /= length;
-    const double angle = between(0.0, std::numbers::pi);
-    const double c = std::cos(angle);
-    const double s = std::sin(angle);
-    Matrix3d q{};
-    for (int i = 0; i < 3; ++i) {
-      for (int j = 0; j < 3; ++j) q[i][j] = (1.0 - c) * axis[i] * axis[j] + (i == j ? c : 0.0);
-    }
-    q[0][1] -= s * axis[2];
-    q[1][0] += s * axis[2];
-    q[0][2] += s * axis[1];
-    q[2][0] -= s * axis[1];
-    q[1][2] -= s * axis[0];
-    q[2][1] += s * axis[0];
+    const Matrix3d q = random_.rotation();
     Matrix3d m{};
     for (int i = 0; i < 3; ++i) {
       for (int j = 0; j < 3; ++j) {
@@ -149,7 +133,7 @@ class TensorGenerator {
     return symmetricFloat(m);
   }
 
-  std::mt19937 engine_{20250603};
+  testing::RandomMatrices random_{20250603};
 };
 
 // Standard input at its end, so that a pause (which would be a failure here)

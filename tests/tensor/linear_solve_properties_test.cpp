@@ -9,12 +9,13 @@
 #include <random>
 
 #include "tensor/linear_solve.hpp"
+#include "tests/support/random_matrices.hpp"
 #include "tests/support/memory_streams.hpp"
 
 namespace tensor3d {
 namespace {
 
-using Matrix3d = std::array<std::array<double, 3>, 3>;
+using testing::Matrix3d;
 
 // A = scale * Q1 diag(s) Q2 with singular values s in [1, 8] has a condition
 // number of at most 8. Full-pivoting elimination is backward stable with a
@@ -54,35 +55,18 @@ class SystemGenerator {
   }
 
  private:
-  double between(double low, double high) {
-    return std::uniform_real_distribution(low, high)(engine_);
-  }
+  double between(double low, double high) { return random_.between(low, high); }
 
-  // A random rotation (Rodrigues' formula), possibly turned into a reflection.
+  // A random rotation, possibly turned into a reflection.
   Matrix3d rotation() {
-    std::array<double, 3> axis{between(-1.0, 1.0), between(-1.0, 1.0), between(-1.0, 1.0)};
-    const double length = std::sqrt(axis[0] * axis[0] + axis[1] * axis[1] + axis[2] * axis[2]);
-    for (double& x : axis) x /= length;
-    const double angle = between(0.0, std::numbers::pi);
-    const double c = std::cos(angle);
-    const double s = std::sin(angle);
-    Matrix3d q{};
-    for (int i = 0; i < 3; ++i) {
-      for (int j = 0; j < 3; ++j) q[i][j] = (1.0 - c) * axis[i] * axis[j] + (i == j ? c : 0.0);
-    }
-    q[0][1] -= s * axis[2];
-    q[1][0] += s * axis[2];
-    q[0][2] += s * axis[1];
-    q[2][0] -= s * axis[1];
-    q[1][2] -= s * axis[0];
-    q[2][1] += s * axis[0];
+    Matrix3d q = random_.rotation();
     if (between(0.0, 1.0) < 0.5) {
       for (double& x : q[0]) x = -x;
     }
     return q;
   }
 
-  std::mt19937 engine_{20250603};
+  testing::RandomMatrices random_{20250603};
 };
 
 double norm(const std::array<double, 3>& x) {
