@@ -21,26 +21,41 @@ namespace {
 
 // A longer value is a syntax error, so no item ever reports one.
 constexpr std::size_t longestValue = 2048;
+// The length of a text item that received no value.
+constexpr std::size_t noValue = static_cast<std::size_t>(-1);
+constexpr int nextRead = 4;
 
-// Storage for the items of every read; a deque keeps addresses stable.
+// A text item starts blank, as a value that never came would leave it.
+struct TextItem {
+  std::array<char, 50> bytes;
+  std::span<char> field;
+  std::size_t valueLength = noValue;
+
+  explicit TextItem(std::size_t length) : field(bytes.data(), length) { bytes.fill(' '); }
+
+  // Blanks pad a short value and fill an item that got none.
+  [[nodiscard]] bool consistent() const {
+    if (valueLength == noValue) return std::ranges::all_of(field, [](char c) { return c == ' '; });
+    if (valueLength > longestValue) return false;
+    const std::size_t kept = std::min(valueLength, field.size());
+    return std::all_of(field.begin() + static_cast<std::ptrdiff_t>(kept), field.end(),
+                       [](char c) { return c == ' '; });
+  }
+};
+
+// Storage for the items of every read; deques keep addresses stable.
 struct Items {
-  std::deque<std::array<char, 50>> texts;
-  std::deque<std::size_t> textLengths;
+  std::deque<TextItem> texts;
   std::deque<std::int32_t> integers;
   std::deque<float> reals;
 };
-
-constexpr int nextRead = 4;
 
 tensor3d::ReadTarget addItem(Items& items, int step) {
   switch (step) {
     case 0:
     case 1: {
-      const std::size_t length = step == 0 ? 10 : 50;
-      items.texts.emplace_back();
-      items.textLengths.push_back(0);
-      return tensor3d::TextTarget{std::span<char>(items.texts.back().data(), length),
-                                  &items.textLengths.back()};
+      TextItem& text = items.texts.emplace_back(step == 0 ? 10 : 50);
+      return tensor3d::TextTarget{text.field, &text.valueLength};
     }
     case 2: return &items.integers.emplace_back(0);
     default: return &items.reals.emplace_back(0.0f);
@@ -72,8 +87,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     for (const auto& targets : reads) reader.read(targets);
   } catch (const tensor3d::RunEnded&) {
   }
-  for (const std::size_t length : items.textLengths) {
-    if (length > longestValue) std::abort();
+  for (const TextItem& text : items.texts) {
+    if (!text.consistent()) std::abort();
   }
   return 0;
 }
