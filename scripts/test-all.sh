@@ -18,6 +18,10 @@ export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wineserver -k 2>/dev/null || true
 setsid wineserver -p >/dev/null 2>&1 < /dev/null &
 trap 'wineserver -k 2>/dev/null || true' EXIT
+# The first program wine starts also starts its background services, which
+# keep that program's output streams open; started here, they hold /dev/null
+# instead of a test's output pipe, on which the test runner would wait forever.
+wine wineboot --init >/dev/null 2>&1 < /dev/null
 cmake --preset windows
 cmake --build --preset windows
 ctest --preset windows
