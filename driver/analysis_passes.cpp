@@ -4,8 +4,7 @@
 
 namespace tensor3d {
 
-void runPasses(RecordWriter& results, ProblemDataReader& data, RunState& state,
-               PassSteps& steps) {
+void runPasses(RecordWriter& results, ProblemDataReader& data, RunState& state, PassSteps& steps) {
   ProblemData& problem = state.problem;
   const std::string_view unitsText(problem.unitsText.data(), problem.unitsText.size());
   Tensor3 converted;

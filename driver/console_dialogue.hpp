@@ -21,8 +21,7 @@ struct FileNameAnswer {
 };
 
 // Shows `prompt` and reads one answer.
-FileNameAnswer askFileName(RecordWriter& console, FreeFormReader& answers,
-                           std::string_view prompt);
+FileNameAnswer askFileName(RecordWriter& console, FreeFormReader& answers, std::string_view prompt);
 
 // The name to open: the field without its leading and trailing blanks. An
 // empty answer, or one longer than the field, names no file that the user

@@ -22,9 +22,8 @@ class PassSteps {
                          std::string_view tensorLabel, std::string_view unitsText,
                          PrincipalResult& result) = 0;
   virtual void direction(RecordWriter& results, std::int32_t number, const DirectionEntry& entry,
-                         const Tensor3& tensor, const PrincipalResult& principal,
-                         ProblemKind kind, std::string_view tensorLabel,
-                         std::string_view unitsText) = 0;
+                         const Tensor3& tensor, const PrincipalResult& principal, ProblemKind kind,
+                         std::string_view tensorLabel, std::string_view unitsText) = 0;
   virtual void deriveModuli(ElasticConstants& elastic) = 0;
   virtual ProblemKind convert(RecordWriter& results, const Tensor3& tensor, ProblemKind kind,
                               ElasticConstants& elastic, std::string_view convertedLabel,

@@ -36,8 +36,8 @@ void ProblemDataReader::readDirectionCount(ProblemData& problem) {
 }
 
 void ProblemDataReader::readDirectionEntry(DirectionEntry& entry) {
-  reader_.read({TextTarget{entry.frame}, &entry.components[0], &entry.components[1],
-                &entry.components[2]});
+  reader_.read(
+      {TextTarget{entry.frame}, &entry.components[0], &entry.components[1], &entry.components[2]});
 }
 
 void ProblemDataReader::readElasticConstants(ElasticConstants& elastic) {

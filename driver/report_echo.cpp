@@ -54,8 +54,8 @@ void writeDirectionEcho(RecordWriter& results, const DirectionEntry& entry, Prob
   results.writeFreeForm(
       {isStressKind(kind) ? texts::solveNormalHeading : texts::solveDirectionHeading});
   const auto& u = entry.unitVector;
-  results.writeWithLayout(unitVectorLayout, {u[0], texts::letterI, u[1], texts::letterJ, u[2],
-                                             texts::letterK});
+  results.writeWithLayout(unitVectorLayout,
+                          {u[0], texts::letterI, u[1], texts::letterJ, u[2], texts::letterK});
 }
 
 }  // namespace tensor3d

@@ -10,9 +10,7 @@ namespace {
 // cosine is off by one unit in the last place for a few inputs, which would
 // make the same problem print a different angle on different machines; the
 // double-precision value rounded once to float is the correctly rounded one.
-float arcCosine(float cosine) {
-  return static_cast<float>(std::acos(static_cast<double>(cosine)));
-}
+float arcCosine(float cosine) { return static_cast<float>(std::acos(static_cast<double>(cosine))); }
 
 }  // namespace
 

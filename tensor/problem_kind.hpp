@@ -14,8 +14,12 @@ inline constexpr ProblemKind stressConverted = 3;
 inline constexpr ProblemKind strainConverted = 4;
 
 // Kinds 1 and 3 analyse a stress tensor.
-constexpr bool isStressKind(ProblemKind kind) { return kind == stressOnly || kind == stressConverted; }
+constexpr bool isStressKind(ProblemKind kind) {
+  return kind == stressOnly || kind == stressConverted;
+}
 // Kinds 2 and 4 analyse a strain tensor.
-constexpr bool isStrainKind(ProblemKind kind) { return kind == strainOnly || kind == strainConverted; }
+constexpr bool isStrainKind(ProblemKind kind) {
+  return kind == strainOnly || kind == strainConverted;
+}
 
 }  // namespace tensor3d

@@ -16,7 +16,9 @@ class HandleRecordSink final : public RecordSink {
   // `unitNumber` and `shownName` are what a failed write's diagnostic names.
   HandleRecordSink(platform::FileHandle handle, std::string_view lineEnd, int unitNumber,
                    std::string shownName)
-      : handle_(handle), lineEnd_(lineEnd), unitNumber_(unitNumber),
+      : handle_(handle),
+        lineEnd_(lineEnd),
+        unitNumber_(unitNumber),
         shownName_(std::move(shownName)) {}
 
   void putRecord(std::string_view record) override;

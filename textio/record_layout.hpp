@@ -9,7 +9,15 @@
 namespace tensor3d {
 
 struct LayoutElement {
-  enum class Kind { Literal, RecordBreak, Group, TextField, FixedField, ExponentField, IntegerField };
+  enum class Kind {
+    Literal,
+    RecordBreak,
+    Group,
+    TextField,
+    FixedField,
+    ExponentField,
+    IntegerField
+  };
   Kind kind;
   int width = 0;
   int decimals = 0;

@@ -9,14 +9,17 @@
 
 namespace tensor3d::texts {
 
-#define TENSOR3D_TEXT(name, literal, length)          \
+#define TENSOR3D_TEXT(name, literal, length)        \
   inline constexpr std::string_view name = literal; \
   static_assert(name.size() == (length), #name " has the wrong length")
 
 // Console dialogue and report header.
 TENSOR3D_TEXT(promptDataFile, "ARCHIVO DE DATOS DE ENTRADA", 27);
 TENSOR3D_TEXT(promptResultsFile, "ARCHIVO DE RESULTADOS", 21);
-TENSOR3D_TEXT(versionHeading, "VERSI\xD3N DEL D\xCD" "A:", 16);
+TENSOR3D_TEXT(versionHeading,
+              "VERSI\xD3N DEL D\xCD"
+              "A:",
+              16);
 TENSOR3D_TEXT(versionDate, "03/06/2025   ", 13);
 TENSOR3D_TEXT(stressLabel, "ESFUERZOS    ", 13);
 TENSOR3D_TEXT(strainLabel, "DEFORMACIONES", 13);
@@ -59,7 +62,8 @@ TENSOR3D_TEXT(caseHeading, "Caso ", 5);
 TENSOR3D_TEXT(strainVectorCaption, "Vector Deformaci\xF3n EN LA DIRECCION DE e", 39);
 TENSOR3D_TEXT(stressVectorCaption, "Vector Esfuerzo ", 16);
 TENSOR3D_TEXT(normalToPlaneN, " EN LA DIRECCION NORMAL AL PLANO n", 34);
-TENSOR3D_TEXT(strainsActingIn, "LAS DEFORMACIONES LINEAL Y ANGULAR ACTUANDO EN LA DIRECCI\xD3N e:", 62);
+TENSOR3D_TEXT(strainsActingIn,
+              "LAS DEFORMACIONES LINEAL Y ANGULAR ACTUANDO EN LA DIRECCI\xD3N e:", 62);
 TENSOR3D_TEXT(strainMagnitude, "Magnitud de la Deformaci\xF3n=", 27);
 TENSOR3D_TEXT(linearStrain, "DEF LINEAL=", 11);
 TENSOR3D_TEXT(thetaStrain, "ETHETA=", 7);
@@ -80,7 +84,8 @@ TENSOR3D_TEXT(normalToPlane, " EN LA DIRECCION NORMAL AL PLANO", 32);
 TENSOR3D_TEXT(strainsActing, "LAS DEFORMACIONES LINEAL Y ANGULAR ACTUANDO LA DIRECCI\xD3N e:", 59);
 TENSOR3D_TEXT(normalStrain, "DEF NORMAL=", 11);
 TENSOR3D_TEXT(angularStrain, ";  DefAng=", 10);
-TENSOR3D_TEXT(stressesActingOnPlaneN, "LOS ESFUERZOS NORMAL Y CORTANTE ACTUANDO EN EL PLANO n:", 55);
+TENSOR3D_TEXT(stressesActingOnPlaneN,
+              "LOS ESFUERZOS NORMAL Y CORTANTE ACTUANDO EN EL PLANO n:", 55);
 TENSOR3D_TEXT(fromPrincipalTensor, "A PARTIR DEL TENSOR PRINCIPAL", 29);
 
 // Elastic conversion.

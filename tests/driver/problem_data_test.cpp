@@ -14,8 +14,7 @@ namespace {
 constexpr std::string_view titles = "t1\nt2\n\nt4\nt5\n";
 
 std::string header(std::string_view kind, std::string_view rows) {
-  return std::string(titles) + std::string(kind) + "\nunidades\nMPa\nfilas\n" +
-         std::string(rows);
+  return std::string(titles) + std::string(kind) + "\nunidades\nMPa\nfilas\n" + std::string(rows);
 }
 
 class ProblemDataTest : public ::testing::Test {

@@ -26,7 +26,9 @@ class ReportEchoTest : public ::testing::Test {
 
 TEST_F(ReportEchoTest, HeaderRecord) {
   writeReportHeader(writer);
-  EXPECT_EQ(sink.bytes(), " VERSI\xD3N DEL D\xCD" "A:03/06/2025   \r\n");
+  EXPECT_EQ(sink.bytes(),
+            " VERSI\xD3N DEL D\xCD"
+            "A:03/06/2025   \r\n");
 }
 
 TEST_F(ReportEchoTest, StressKindsShowTheUnitsAndEveryRowAsRead) {

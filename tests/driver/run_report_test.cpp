@@ -40,8 +40,9 @@ class LoggingSteps final : public PassSteps {
 };
 
 std::string problemText(int kind, std::string_view countAndEntries, std::string_view rest = "") {
-  return "titulo\n\n\n\n\n" + std::to_string(kind) + "\nunidades\nkPa\ntensor\n2 0 0\n0 1 0\n0 0 1\n" +
-         std::string(countAndEntries) + std::string(rest);
+  return "titulo\n\n\n\n\n" + std::to_string(kind) +
+         "\nunidades\nkPa\ntensor\n2 0 0\n0 1 0\n0 0 1\n" + std::string(countAndEntries) +
+         std::string(rest);
 }
 
 struct Outcome {
@@ -101,7 +102,8 @@ TEST(RunReport, NoDirectionsForACountOfZeroOrLess) {
   EXPECT_EQ(outcome.status, 0);
   EXPECT_EQ(outcome.log, "principal kind=2 t11=2.000000 [DEFORMACIONES] [kPa       ]\n");
   EXPECT_EQ(outcome.report,
-            " VERSI\xD3N DEL D\xCD" "A:03/06/2025   \r\n"
+            " VERSI\xD3N DEL D\xCD"
+            "A:03/06/2025   \r\n"
             " RESOLVIENDO PARA EL TENSOR  DEFORMACIONES\r\n"
             "        2.00000000        0.00000000        0.00000000\r\n"
             "        0.00000000        1.00000000        0.00000000\r\n"

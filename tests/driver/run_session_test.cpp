@@ -20,8 +20,8 @@ class NoSteps final : public PassSteps {
   void principal(RecordWriter&, const Tensor3&, ProblemKind, std::string_view, std::string_view,
                  PrincipalResult&) override {}
   void direction(RecordWriter&, std::int32_t, const DirectionEntry&, const Tensor3&,
-                 const PrincipalResult&, ProblemKind, std::string_view,
-                 std::string_view) override {}
+                 const PrincipalResult&, ProblemKind, std::string_view, std::string_view) override {
+  }
   void deriveModuli(ElasticConstants&) override {}
   ProblemKind convert(RecordWriter&, const Tensor3&, ProblemKind, ElasticConstants&,
                       std::string_view, std::string_view, Tensor3&) override {
@@ -31,7 +31,8 @@ class NoSteps final : public PassSteps {
 
 constexpr std::string_view problem = "t\nt\nt\nt\nt\n2\nu\nkPa\nt\n1 0 0\n0 1 0\n0 0 1\n0\n";
 constexpr std::string_view report =
-    " VERSI\xD3N DEL D\xCD" "A:03/06/2025   \r\n"
+    " VERSI\xD3N DEL D\xCD"
+    "A:03/06/2025   \r\n"
     " RESOLVIENDO PARA EL TENSOR  DEFORMACIONES\r\n"
     "        1.00000000        0.00000000        0.00000000\r\n"
     "        0.00000000        1.00000000        0.00000000\r\n"
@@ -42,9 +43,8 @@ class RunSessionTest : public ::testing::Test {
   void SetUp() override {
     previous_ = fs::current_path();
     directory_ = fs::temp_directory_path() /
-                 ("driver-session-" + std::string(::testing::UnitTest::GetInstance()
-                                                      ->current_test_info()
-                                                      ->name()));
+                 ("driver-session-" +
+                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(directory_);
     fs::create_directories(directory_);
     fs::current_path(directory_);

@@ -9,8 +9,8 @@
 #include <random>
 
 #include "tensor/linear_solve.hpp"
-#include "tests/support/random_matrices.hpp"
 #include "tests/support/memory_streams.hpp"
+#include "tests/support/random_matrices.hpp"
 
 namespace tensor3d {
 namespace {
