@@ -17,7 +17,7 @@ FileNameAnswer askFileName(RecordWriter& console, FreeFormReader& answers,
 std::string nameToOpen(const FileNameAnswer& answer, int unitNumber) {
   const std::string_view field(answer.field.data(), answer.field.size());
   const std::size_t first = field.find_first_not_of(' ');
-  const std::string name =
+  std::string name =
       first == std::string_view::npos
           ? std::string()
           : std::string(field.substr(first, field.find_last_not_of(' ') + 1 - first));
