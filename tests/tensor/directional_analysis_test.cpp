@@ -11,23 +11,17 @@
 
 #include "tensor/vector_analysis.hpp"
 #include "tests/support/memory_streams.hpp"
+#include "tests/support/tensor_rows.hpp"
 
 namespace tensor3d {
 namespace {
 
-using Rows = std::array<std::array<float, 3>, 3>;
+using testing::Rows;
+using testing::tensorOf;
 
 constexpr std::string_view stress = "ESFUERZOS    ";
 constexpr std::string_view strain = "DEFORMACIONES";
 constexpr std::string_view units = "MPa       ";
-
-Tensor3 tensorOf(const Rows& rows) {
-  Tensor3 t;
-  for (int i = 1; i <= 3; ++i) {
-    for (int j = 1; j <= 3; ++j) t(i, j) = rows[i - 1][j - 1];
-  }
-  return t;
-}
 
 DirectionEntry entryOf(std::string_view frame, std::array<float, 3> unit) {
   DirectionEntry entry;

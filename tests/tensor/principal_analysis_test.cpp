@@ -16,21 +16,15 @@
 #include "tensor/direction_angle.hpp"
 #include "tensor/principal_order.hpp"
 #include "tests/support/memory_streams.hpp"
+#include "tests/support/tensor_rows.hpp"
 
 namespace tensor3d {
 namespace {
 
-using Rows = std::array<std::array<float, 3>, 3>;
+using testing::Rows;
+using testing::tensorOf;
 
 constexpr float nan = std::numeric_limits<float>::quiet_NaN();
-
-Tensor3 tensorOf(const Rows& rows) {
-  Tensor3 t;
-  for (int i = 1; i <= 3; ++i) {
-    for (int j = 1; j <= 3; ++j) t(i, j) = rows[i - 1][j - 1];
-  }
-  return t;
-}
 
 struct Block {
   std::string bytes;
