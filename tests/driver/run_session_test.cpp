@@ -9,6 +9,7 @@
 #include "driver/run_driver.hpp"
 #include "platform/platform.hpp"
 #include "tests/support/memory_streams.hpp"
+#include "textio/system_texts.hpp"
 
 namespace tensor3d {
 namespace {
@@ -125,8 +126,8 @@ TEST_F(RunSessionTest, AnswerWithoutANameIsAFileNameErrorBeforeAnyOpen) {
                        Case{"datos.txt\n''\n", 2}, Case{"datos.txt\n,\n", 2}}) {
     SCOPED_TRACE(c.answers);
     EXPECT_EQ(run(c.answers), 43);
-    EXPECT_EQ(diagnostics.rfind("quvelo: severe (43): file name specification error, unit " +
-                                    std::to_string(c.unitNumber) + ", file ",
+    EXPECT_EQ(diagnostics.rfind("quvelo: severe (43): " + std::string(texts::fileNameErrorText) +
+                                    ", unit " + std::to_string(c.unitNumber) + ", file ",
                                 0),
               0u);
     EXPECT_FALSE(fs::exists("resultados.txt"));
@@ -139,8 +140,8 @@ TEST_F(RunSessionTest, AnswerLongerThanTheFieldIsAFileNameError) {
   // The field holds the first 50 characters, which name an existing file: the
   // run still refuses to guess that it was the one meant.
   EXPECT_EQ(run(fifty + "b\nresultados.txt\n"), 43);
-  EXPECT_EQ(diagnostics, "quvelo: severe (43): file name specification error, unit 1, file " +
-                             platform::fullPath(fifty) + "\n");
+  EXPECT_EQ(diagnostics, "quvelo: severe (43): " + std::string(texts::fileNameErrorText) +
+                             ", unit 1, file " + platform::fullPath(fifty) + "\n");
   EXPECT_FALSE(fs::exists("resultados.txt"));
 
   EXPECT_EQ(run("datos.txt\n" + fifty + "b\n"), 43);

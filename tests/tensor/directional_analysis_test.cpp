@@ -12,6 +12,7 @@
 #include "tensor/vector_analysis.hpp"
 #include "tests/support/memory_streams.hpp"
 #include "tests/support/tensor_rows.hpp"
+#include "textio/system_texts.hpp"
 
 namespace tensor3d {
 namespace {
@@ -19,8 +20,8 @@ namespace {
 using testing::Rows;
 using testing::tensorOf;
 
-constexpr std::string_view stress = "ESFUERZOS    ";
-constexpr std::string_view strain = "DEFORMACIONES";
+constexpr std::string_view stress = texts::stressLabel;
+constexpr std::string_view strain = texts::strainLabel;
 constexpr std::string_view units = "MPa       ";
 
 DirectionEntry entryOf(std::string_view frame, std::array<float, 3> unit) {

@@ -9,6 +9,7 @@
 
 #include "tests/support/memory_streams.hpp"
 #include "tests/support/tensor_rows.hpp"
+#include "textio/system_texts.hpp"
 
 namespace tensor3d {
 namespace {
@@ -16,8 +17,8 @@ namespace {
 using testing::Rows;
 using testing::tensorOf;
 
-constexpr std::string_view stress = "ESFUERZOS    ";
-constexpr std::string_view strain = "DEFORMACIONES";
+constexpr std::string_view stress = texts::stressLabel;
+constexpr std::string_view strain = texts::strainLabel;
 constexpr std::string_view units = "GPa       ";
 constexpr float infinity = std::numeric_limits<float>::infinity();
 

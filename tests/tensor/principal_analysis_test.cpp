@@ -17,6 +17,7 @@
 #include "tensor/principal_order.hpp"
 #include "tests/support/memory_streams.hpp"
 #include "tests/support/tensor_rows.hpp"
+#include "textio/system_texts.hpp"
 
 namespace tensor3d {
 namespace {
@@ -41,8 +42,8 @@ Block principalBlock(const Tensor3& tensor, ProblemKind kind, std::string_view l
   return block;
 }
 
-constexpr std::string_view stress = "ESFUERZOS    ";
-constexpr std::string_view strain = "DEFORMACIONES";
+constexpr std::string_view stress = texts::stressLabel;
+constexpr std::string_view strain = texts::strainLabel;
 
 TEST(PrincipalBlock, DiagonalStressTensorOrdersValuesAndCutsUnitsInAngleRecords) {
   const Block block =
